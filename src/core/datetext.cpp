@@ -1,0 +1,27 @@
+#include "datetext.h"
+
+#include "error.h"
+
+#include <QRegularExpression>
+
+QString showDate(const QDate& date, const QLocale& locale) {
+    if (!date.isValid())
+        return {};
+    return locale.toString(date, QStringLiteral("dd/MMM/yyyy"));
+}
+
+QString paramDateText(const QDate& date) {
+    return date.toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+QDate dateFromParamText(const QString& text) {
+    static const QRegularExpression shape(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})$"));
+    const auto match = shape.match(text);
+    QDate date;
+    if (match.hasMatch())
+        date =
+            QDate(match.captured(3).toInt(), match.captured(2).toInt(), match.captured(1).toInt());
+    if (!date.isValid())
+        throw ConversionError(QStringLiteral("\"%1\" no es una fecha válida").arg(text));
+    return date;
+}

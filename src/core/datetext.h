@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+// How dates are shown to the user: "dd/MMM/yyyy" with the locale's month abbreviation.
+QString showDate(const QDate& date, const QLocale& locale = QLocale());
+
+// The day/month/year text ("05/03/2008") in which dates are handed around as parameters.
+QString paramDateText(const QDate& date);
+
+// Reads a day/month/year text ("05/03/2008", also "5/3/2008"). Throws ConversionError
+// when the text is not a valid date.
+QDate dateFromParamText(const QString& text);

@@ -1,0 +1,24 @@
+#pragma once
+
+// One user action is one transaction. While a scope is active, the first write on a
+// connection begins that connection's transaction; commit() makes everything written
+// durable, and a scope that ends without commit() (an error stopped the action) rolls it
+// back. Scopes nest: only the outermost one commits or rolls back.
+class ActionScope {
+public:
+    ActionScope();
+    ~ActionScope();
+    ActionScope(const ActionScope&) = delete;
+    ActionScope& operator=(const ActionScope&) = delete;
+
+    void commit();
+
+    static bool active();
+    // Commits what the action wrote so far; the action goes on, and its next write opens a
+    // new transaction. Used before a person is made to wait on a box or a window.
+    static void checkpoint();
+
+private:
+    bool m_outermost;
+    bool m_done = false;
+};

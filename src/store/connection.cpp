@@ -1,0 +1,248 @@
+#include "connection.h"
+
+#include "actionscope.h"
+#include "install.h"
+#include "storeerror.h"
+
+#include <QAtomicInt>
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+// The connections of this thread: a connection is used only in the thread that made it.
+thread_local QList<Connection*> registry;
+QAtomicInt counter;
+
+// A reader waits this long for another program's write before giving up.
+constexpr int busyTimeoutMs = 10000;
+// An address that does not answer fails after this many seconds instead of the
+// system's minutes.
+constexpr int connectTimeoutS = 10;
+
+QString folderPath(const QString& text) {
+    if (text == QLatin1String("~"))
+        return QDir::homePath();
+    if (text.startsWith(QLatin1String("~/")))
+        return QDir::homePath() + text.mid(1);
+    return text;
+}
+
+} // namespace
+
+QString engineMessage(const QSqlError& error) {
+    QString text = error.databaseText().trimmed();
+    if (text.isEmpty())
+        text = error.driverText().trimmed();
+    return text;
+}
+
+QString ConnectionTarget::describe() const {
+    if (engine == Engine::SQLite)
+        return sqliteFile;
+    QString where = host;
+    if (port > 0)
+        where += QLatin1Char(':') + QString::number(port);
+    return where + QLatin1Char('/') + database;
+}
+
+ConnectionTarget resolveServer(const QString& serverText) {
+    ConnectionTarget t;
+    if (serverText.startsWith(u'/') || serverText.startsWith(u'~') || serverText.startsWith(u'.')) {
+        t.engine = Engine::SQLite;
+        t.sqliteFile = QDir::cleanPath(folderPath(serverText) + QStringLiteral("/TAVRO/QUV.db"));
+        return t;
+    }
+    t.engine = Engine::PostgreSQL;
+    t.database = QStringLiteral("quv");
+    t.host = serverText;
+    QString portText;
+    if (serverText.startsWith(u'[')) { // [IPv6 address]:port
+        const qsizetype close = serverText.indexOf(u']');
+        if (close > 0) {
+            t.host = serverText.mid(1, close - 1);
+            if (serverText.mid(close + 1).startsWith(u':'))
+                portText = serverText.mid(close + 2);
+        }
+    } else if (serverText.count(u':') == 1) {
+        const qsizetype colon = serverText.indexOf(u':');
+        t.host = serverText.left(colon);
+        portText = serverText.mid(colon + 1);
+    }
+    if (!portText.isEmpty()) {
+        bool ok = false;
+        const int port = portText.toInt(&ok);
+        if (ok && port > 0 && port < 65536)
+            t.port = port;
+        else
+            t.host = serverText; // let the engine say what is wrong with it
+    }
+    return t;
+}
+
+Connection::Connection(QObject* parent)
+    : QObject(parent)
+    , m_name(QStringLiteral("monitoreo_%1").arg(counter.fetchAndAddRelaxed(1) + 1))
+    , m_resolver(resolveServer) {
+    registry.append(this);
+}
+
+Connection::~Connection() {
+    try {
+        close();
+    } catch (...) {
+    }
+    registry.removeOne(this);
+}
+
+const QList<Connection*>& Connection::all() {
+    return registry;
+}
+
+void Connection::setServer(const QString& serverText) {
+    m_server = serverText;
+}
+
+void Connection::setResolver(Resolver resolver) {
+    m_resolver = std::move(resolver);
+}
+
+bool Connection::isOpen() const {
+    return m_open;
+}
+
+QSqlDatabase Connection::database() const {
+    return QSqlDatabase::database(m_name, false);
+}
+
+void Connection::open() {
+    close();
+    if (m_server.isEmpty())
+        throw StoreError(QStringLiteral("No se indicó el servidor de la base de datos"));
+    const ConnectionTarget target = m_resolver(m_server);
+    QString failure;
+    {
+        QSqlDatabase db;
+        if (target.engine == Engine::SQLite) {
+            // The folder must exist; TAVRO and the file are made on first use. A missing
+            // folder is left for the engine to report.
+            const QFileInfo file(target.sqliteFile);
+            const QDir tavro = file.dir();
+            if (!tavro.exists() && QFileInfo(tavro.absolutePath()).dir().exists())
+                QDir().mkdir(tavro.absolutePath());
+            db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+            db.setDatabaseName(target.sqliteFile);
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
+        } else {
+            db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_name);
+            db.setHostName(target.host);
+            if (target.port > 0)
+                db.setPort(target.port);
+            db.setDatabaseName(target.database);
+            db.setUserName(target.user);
+            db.setPassword(target.password);
+            db.setConnectOptions(QStringLiteral("connect_timeout=%1").arg(connectTimeoutS));
+        }
+        if (!db.isValid())
+            failure = engineMessage(db.lastError());
+        else if (!db.open())
+            failure = engineMessage(db.lastError());
+    }
+    if (!failure.isNull()) {
+        QSqlDatabase::removeDatabase(m_name);
+        throw StoreError(failure + QStringLiteral("\n(") + target.describe() + QLatin1Char(')'));
+    }
+    m_target = target;
+    m_open = true;
+    try {
+        prepareDatabase();
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void Connection::prepareDatabase() {
+    if (m_target.engine == Engine::PostgreSQL)
+        execDirect(QStringLiteral("SET DateStyle TO 'ISO, DMY'"));
+    installIfEmpty(*this);
+}
+
+void Connection::close() {
+    if (!m_open)
+        return;
+    emit aboutToClose();
+    try {
+        rollbackTransaction();
+    } catch (...) {
+    }
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_name, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_name);
+    m_open = false;
+}
+
+void Connection::ensureOpen() {
+    if (!m_open)
+        open();
+}
+
+void Connection::execDirect(const QString& sql) {
+    ensureOpen();
+    QSqlQuery q(database());
+    if (!q.exec(sql))
+        throw StoreError(engineMessage(q.lastError()));
+}
+
+void Connection::beginTransaction() {
+    execDirect(m_target.engine == Engine::SQLite ? QStringLiteral("BEGIN IMMEDIATE")
+                                                 : QStringLiteral("BEGIN"));
+    m_inTransaction = true;
+    m_locked.clear();
+}
+
+void Connection::aboutToWrite() {
+    ensureOpen();
+    if (ActionScope::active() && !m_inTransaction)
+        beginTransaction();
+}
+
+void Connection::lockForNumbering(const QString& table) {
+    const TableDef* def = findTable(table);
+    if (!def)
+        throw StoreError(QStringLiteral("No existe la tabla %1").arg(table));
+    aboutToWrite();
+    // On SQLite the write transaction itself keeps every other writer out.
+    if (m_inTransaction && m_target.engine == Engine::PostgreSQL && !m_locked.contains(def->name)) {
+        execDirect(QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE").arg(def->name));
+        m_locked.append(def->name);
+    }
+}
+
+void Connection::commitTransaction() {
+    if (!m_inTransaction)
+        return;
+    try {
+        execDirect(QStringLiteral("COMMIT"));
+    } catch (...) {
+        rollbackTransaction();
+        throw;
+    }
+    m_inTransaction = false;
+    m_locked.clear();
+}
+
+void Connection::rollbackTransaction() {
+    if (!m_inTransaction)
+        return;
+    m_inTransaction = false;
+    m_locked.clear();
+    if (m_open) {
+        QSqlQuery q(database());
+        q.exec(QStringLiteral("ROLLBACK"));
+    }
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "schema.h"
+
+#include <QObject>
+#include <QSqlDatabase>
+#include <QString>
+#include <functional>
+
+// Where the shared database lives, resolved from the text of the login window's server box.
+struct ConnectionTarget {
+    Engine engine = Engine::SQLite;
+    QString sqliteFile; // <folder>/TAVRO/QUV.db
+    QString host;       // PostgreSQL host name or address
+    int port = -1;      // -1: the libpq default
+    QString database;   // PostgreSQL database
+    QString user;       // empty: the libpq way (PGUSER, the login name)
+    QString password;   // empty: the libpq way (PGPASSWORD, ~/.pgpass)
+
+    QString describe() const;
+};
+
+// A folder (text starting with '/', '~' or '.') names the embedded store; anything else is
+// a host name or address, optionally ":port", of a PostgreSQL server holding "quv".
+// The text is used as typed: no trimming.
+ConnectionTarget resolveServer(const QString& serverText);
+
+// The one connection to the shared database. It is opened from a server text, closed at
+// each return to the login window, and opened again by the first dataset that needs it.
+// A new empty database gets the tables and the installation data on first opening.
+class Connection : public QObject {
+    Q_OBJECT
+public:
+    using Resolver = std::function<ConnectionTarget(const QString&)>;
+
+    explicit Connection(QObject* parent = nullptr);
+    ~Connection() override;
+
+    void setServer(const QString& serverText);
+    const QString& server() const { return m_server; }
+
+    // Tests point the connection at their own database through this.
+    void setResolver(Resolver resolver);
+
+    // Closes, then opens the database the server text names. Throws StoreError with the
+    // engine's message.
+    void open();
+    void close();
+    bool isOpen() const;
+    void ensureOpen();
+
+    Engine engine() const { return m_target.engine; }
+    const ConnectionTarget& target() const { return m_target; }
+    QSqlDatabase database() const;
+
+    // Writes: the first write of a user action begins its transaction (see ActionScope).
+    void aboutToWrite();
+    // A number read as highest + 1 is taken inside the action's write transaction, with
+    // the table locked against other workstations until the action ends.
+    void lockForNumbering(const QString& table);
+    bool inTransaction() const { return m_inTransaction; }
+    void commitTransaction();
+    void rollbackTransaction();
+
+    // Runs one statement that returns no rows; throws StoreError.
+    void execDirect(const QString& sql);
+
+    // The connections of the calling thread.
+    static const QList<Connection*>& all();
+
+signals:
+    void aboutToClose();
+
+private:
+    void beginTransaction();
+    void prepareDatabase();
+
+    QString m_server;
+    QString m_name;
+    Resolver m_resolver;
+    ConnectionTarget m_target;
+    bool m_open = false;
+    bool m_inTransaction = false;
+    QStringList m_locked;
+};

@@ -1,0 +1,163 @@
+#include "dataset.h"
+
+#include "connection.h"
+#include "core/money.h"
+#include "storeerror.h"
+#include "values.h"
+
+Dataset::Dataset(Connection* connection, QObject* parent)
+    : QObject(parent)
+    , m_connection(connection) {
+    // A closing connection closes its datasets, as the rows read through it end with it.
+    connect(connection, &Connection::aboutToClose, this, &Dataset::close);
+}
+
+void Dataset::close() {
+    if (!m_open)
+        return;
+    clearing();
+    emit rowsAboutToReset();
+    m_open = false;
+    m_rows.clear();
+    m_current = -1;
+    m_bof = m_eof = true;
+    emit rowsReset();
+    emit closed();
+}
+
+void Dataset::setContent(QStringList names, QVector<std::optional<ColumnType>> types,
+                         QVector<Row> rows, int current) {
+    emit rowsAboutToReset();
+    m_names = std::move(names);
+    m_types = std::move(types);
+    m_index.clear();
+    for (int i = 0; i < m_names.size(); ++i) // a repeated name finds its first column
+        if (!m_index.contains(m_names[i].toLower()))
+            m_index.insert(m_names[i].toLower(), i);
+    m_rows = std::move(rows);
+    m_current = m_rows.isEmpty() ? -1 : qBound(0, current, int(m_rows.size()) - 1);
+    m_bof = m_current <= 0;
+    m_eof = m_rows.isEmpty();
+    emit rowsReset();
+    emit currentChanged(m_current);
+}
+
+void Dataset::markOpen() {
+    m_open = true;
+    emit opened();
+}
+
+void Dataset::setCurrent(int row) {
+    if (row == m_current)
+        return;
+    m_current = row;
+    emit currentChanged(row);
+}
+
+void Dataset::first() {
+    leavingRow();
+    m_bof = true;
+    m_eof = m_rows.isEmpty();
+    setCurrent(m_rows.isEmpty() ? -1 : 0);
+}
+
+void Dataset::last() {
+    leavingRow();
+    m_eof = true;
+    m_bof = m_rows.isEmpty();
+    setCurrent(int(m_rows.size()) - 1);
+}
+
+void Dataset::next() {
+    leavingRow();
+    m_bof = false;
+    if (m_current + 1 >= m_rows.size()) {
+        m_eof = true;
+        return;
+    }
+    m_eof = false;
+    setCurrent(m_current + 1);
+}
+
+void Dataset::prior() {
+    leavingRow();
+    m_eof = false;
+    if (m_current <= 0) {
+        m_bof = true;
+        return;
+    }
+    m_bof = false;
+    setCurrent(m_current - 1);
+}
+
+void Dataset::moveTo(int row) {
+    if (row < 0 || row >= m_rows.size())
+        return;
+    leavingRow();
+    m_bof = m_eof = false;
+    setCurrent(row);
+}
+
+bool Dataset::locate(const QString& field, const QVariant& value) {
+    const int column = requireField(field);
+    const QString wanted = variantText(value);
+    for (int r = 0; r < m_rows.size(); ++r) {
+        if (variantText(m_rows[r].values[column]) == wanted) {
+            moveTo(r);
+            return true;
+        }
+    }
+    return false;
+}
+
+int Dataset::fieldIndex(const QString& field) const {
+    return m_index.value(field.toLower(), -1);
+}
+
+int Dataset::requireField(const QString& field) const {
+    const int i = fieldIndex(field);
+    if (i < 0)
+        throw StoreError(QStringLiteral("%1: no existe el campo \"%2\"").arg(objectName(), field));
+    return i;
+}
+
+QVariant Dataset::value(const QString& field) const {
+    const int column = requireField(field);
+    if (m_current < 0)
+        return {};
+    return m_rows[m_current].values[column];
+}
+
+QVariant Dataset::valueAt(int row, int column) const {
+    if (row < 0 || row >= m_rows.size() || column < 0 || column >= m_names.size())
+        return {};
+    return m_rows[row].values[column];
+}
+
+QString Dataset::text(const QString& field) const {
+    return variantText(value(field));
+}
+
+qint64 Dataset::integer(const QString& field) const {
+    return variantInteger(value(field));
+}
+
+double Dataset::number(const QString& field) const {
+    return variantNumber(value(field));
+}
+
+Money Dataset::money(const QString& field) const {
+    return variantMoney(value(field));
+}
+
+QDate Dataset::date(const QString& field) const {
+    return variantDateTime(value(field)).date();
+}
+
+QDateTime Dataset::dateTime(const QString& field) const {
+    return variantDateTime(value(field));
+}
+
+bool Dataset::isNull(const QString& field) const {
+    return value(field).isNull();
+}

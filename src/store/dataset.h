@@ -1,0 +1,103 @@
+#pragma once
+
+#include "schema.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QHash>
+#include <QObject>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+#include <optional>
+
+class Connection;
+class Money;
+
+// Rows read into memory at open, with a current row and the usual moves. The base of
+// queries and table row sets. Field names are found whatever their case.
+class Dataset : public QObject {
+    Q_OBJECT
+public:
+    explicit Dataset(Connection* connection, QObject* parent = nullptr);
+
+    Connection* connection() const { return m_connection; }
+
+    virtual void open() = 0;
+    void close();
+    bool isOpen() const { return m_open; }
+
+    int rowCount() const { return int(m_rows.size()); }
+    bool isEmpty() const { return m_rows.isEmpty(); }
+    // -1 when there is no row.
+    int currentRow() const { return m_current; }
+    // At the start or past the end after a move that found no further row, or on no rows.
+    bool bof() const { return m_bof; }
+    bool eof() const { return m_eof; }
+
+    void first();
+    void next();
+    void prior();
+    void last();
+    void moveTo(int row);
+    // Moves to the first row whose field holds the value; false, not moving, when none does.
+    bool locate(const QString& field, const QVariant& value);
+
+    int fieldCount() const { return int(m_names.size()); }
+    const QStringList& fieldNames() const { return m_names; }
+    int fieldIndex(const QString& field) const;
+    std::optional<ColumnType> fieldType(int column) const { return m_types.value(column); }
+
+    // Values of the current row; StoreError for a field the rows do not hold. An empty
+    // field reads as "" and 0.
+    virtual QVariant value(const QString& field) const;
+    QString text(const QString& field) const;
+    qint64 integer(const QString& field) const;
+    double number(const QString& field) const;
+    Money money(const QString& field) const;
+    QDate date(const QString& field) const;
+    QDateTime dateTime(const QString& field) const;
+    bool isNull(const QString& field) const;
+
+    QVariant valueAt(int row, int column) const;
+
+signals:
+    void opened();
+    void closed();
+    void rowsAboutToReset();
+    void rowsReset();
+    void rowValuesChanged(int row);
+    void currentChanged(int row);
+
+protected:
+    struct Row {
+        QVector<QVariant> values;
+        QVariant rowId; // how the engine finds the row again (table row sets only)
+    };
+
+    // Replaces the rows; the current row becomes `current` (clamped), or the first.
+    void setContent(QStringList names, QVector<std::optional<ColumnType>> types, QVector<Row> rows,
+                    int current = 0);
+    void markOpen();
+    int requireField(const QString& field) const;
+    void setCurrent(int row);
+
+    // Called before the current row moves or the rows close; a table posts its edits.
+    virtual void leavingRow() {}
+    virtual void clearing() {}
+
+    QVector<Row>& rows() { return m_rows; }
+    const QVector<Row>& rows() const { return m_rows; }
+    const QVector<std::optional<ColumnType>>& types() const { return m_types; }
+
+private:
+    Connection* m_connection;
+    bool m_open = false;
+    QStringList m_names;
+    QHash<QString, int> m_index;
+    QVector<std::optional<ColumnType>> m_types;
+    QVector<Row> m_rows;
+    int m_current = -1;
+    bool m_bof = true;
+    bool m_eof = true;
+};

@@ -1,0 +1,125 @@
+#include "install.h"
+
+#include "connection.h"
+#include "core/csv.h"
+#include "core/datetext.h"
+#include "core/error.h"
+#include "core/money.h"
+#include "storeerror.h"
+#include "values.h"
+
+#include <QFile>
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+QSet<QString> existingTables(Connection& c) {
+    QSqlQuery q(c.database());
+    const QString sql = c.engine() == Engine::SQLite
+                            ? QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")
+                            : QStringLiteral("SELECT table_name FROM information_schema.tables "
+                                             "WHERE table_schema = current_schema()");
+    if (!q.exec(sql))
+        throw StoreError(engineMessage(q.lastError()));
+    QSet<QString> names;
+    while (q.next())
+        names.insert(q.value(0).toString().toLower());
+    q.finish();
+    return names;
+}
+
+QVariant csvValue(const QString& text, const ColumnDef& column) {
+    if (text.isEmpty())
+        return QVariant(QMetaType::fromType<QString>());
+    switch (column.type) {
+    case ColumnType::Integer:
+    case ColumnType::Float: {
+        bool ok = false;
+        const QVariant v = column.type == ColumnType::Integer ? QVariant(text.toLongLong(&ok))
+                                                              : QVariant(text.toDouble(&ok));
+        if (!ok)
+            throw ConversionError(
+                QStringLiteral("%1: \"%2\" no es un número").arg(column.name, text));
+        return v;
+    }
+    case ColumnType::Money:
+        return Money::parse(text).toStorageText();
+    case ColumnType::DateTime:
+        return toBound(text.contains(u'/') ? QVariant(dateFromParamText(text))
+                                           : QVariant(variantDateTime(text)));
+    case ColumnType::Text:
+    case ColumnType::Memo:
+        return text;
+    }
+    return text;
+}
+
+void loadTable(Connection& c, const TableDef& table) {
+    QFile file(QStringLiteral(":/data/%1.csv").arg(table.name));
+    if (!file.exists())
+        return;
+    if (!file.open(QIODevice::ReadOnly))
+        throw StoreError(QStringLiteral("No se puede leer %1").arg(file.fileName()));
+    const CsvTable csv = parseCsv(QString::fromUtf8(file.readAll()));
+    QList<const ColumnDef*> columns;
+    QStringList names, marks;
+    for (const QString& h : csv.header) {
+        const ColumnDef* col = table.column(h);
+        if (!col)
+            throw StoreError(QStringLiteral("%1: la tabla %2 no tiene la columna %3")
+                                 .arg(file.fileName(), table.name, h));
+        columns.append(col);
+        names.append(QLatin1Char('"') + col->name.toLower() + QLatin1Char('"'));
+        marks.append(QStringLiteral("?"));
+    }
+    QSqlQuery q(c.database());
+    if (!q.prepare(QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
+                       .arg(table.name, names.join(QStringLiteral(", ")),
+                            marks.join(QStringLiteral(", ")))))
+        throw StoreError(engineMessage(q.lastError()));
+    for (const QStringList& row : csv.rows) {
+        for (int i = 0; i < row.size(); ++i)
+            q.bindValue(i, csvValue(row[i], *columns[i]));
+        if (!q.exec())
+            throw StoreError(table.name + QStringLiteral(": ") + engineMessage(q.lastError()));
+    }
+    q.finish();
+}
+
+} // namespace
+
+void installIfEmpty(Connection& c) {
+    {
+        const QSet<QString> present = existingTables(c);
+        bool complete = true;
+        for (const TableDef& t : schemaTables())
+            complete = complete && present.contains(t.name.toLower());
+        if (complete)
+            return;
+    }
+    const bool pg = c.engine() == Engine::PostgreSQL;
+    c.execDirect(pg ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
+    try {
+        if (pg) // the one installation of this database; others wait here
+            c.execDirect(QStringLiteral("SELECT pg_advisory_xact_lock(5207460)"));
+        const QSet<QString> present = existingTables(c);
+        bool empty = true;
+        for (const TableDef& t : schemaTables())
+            empty = empty && !present.contains(t.name.toLower());
+        for (const TableDef& t : schemaTables()) {
+            if (present.contains(t.name.toLower()))
+                continue;
+            for (const QString& statement : createStatements(t, c.engine()))
+                c.execDirect(statement);
+        }
+        if (empty)
+            for (const TableDef& t : schemaTables())
+                loadTable(c, t);
+        c.execDirect(QStringLiteral("COMMIT"));
+    } catch (...) {
+        QSqlQuery(c.database()).exec(QStringLiteral("ROLLBACK"));
+        throw;
+    }
+}

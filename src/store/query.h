@@ -1,0 +1,33 @@
+#pragma once
+
+#include "dataset.h"
+#include "sqltext.h"
+
+// A fixed statement with positional parameters. open() runs a SELECT and reads its rows
+// into memory; exec() runs a statement that returns no rows.
+class Query : public Dataset {
+    Q_OBJECT
+public:
+    Query(Connection* connection, const QString& sql, QObject* parent = nullptr);
+
+    const QString& sql() const { return m_sql; }
+    int parameterCount() const { return m_positional.parameterCount; }
+
+    // Position 0 is the first parameter. StoreError for a position the statement lacks.
+    void setParam(int position, const QVariant& value);
+    void setParams(const QVariantList& values);
+    QVariant param(int position) const { return m_params.value(position); }
+
+    // Type of a computed column the schema cannot tell ("max(hito_fecfin) as maxfecha").
+    void setFieldType(const QString& field, ColumnType type);
+
+    void open() override;
+    // Returns the number of rows the statement changed.
+    int exec();
+
+private:
+    QString m_sql;
+    PositionalSql m_positional;
+    QVariantList m_params;
+    QHash<QString, ColumnType> m_fieldTypes;
+};

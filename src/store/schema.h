@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+enum class Engine { SQLite, PostgreSQL };
+
+enum class ColumnType { Text, Integer, Float, DateTime, Money, Memo };
+
+struct ColumnDef {
+    QString name;
+    ColumnType type;
+    int size = 0; // characters, for Text
+};
+
+struct IndexDef {
+    QString name;
+    QStringList columns;
+};
+
+struct TableDef {
+    QString name;
+    QList<ColumnDef> columns;
+    QList<IndexDef> indexes;
+
+    // Case-insensitive, as the engines treat column names.
+    const ColumnDef* column(const QString& name) const;
+    QStringList columnNames() const;
+};
+
+// Every table of the shared database, in the order they are created.
+const QList<TableDef>& schemaTables();
+const TableDef* findTable(const QString& name);
+
+// The type a column of this name has in every table that holds one; empty when no table
+// holds it or the tables disagree.
+std::optional<ColumnType> columnTypeByName(const QString& column);
+
+// The statements that create one table and its indexes on an engine.
+QStringList createStatements(const TableDef& table, Engine engine);

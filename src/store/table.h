@@ -1,0 +1,76 @@
+#pragma once
+
+#include "dataset.h"
+#include "filter.h"
+
+// A whole table as an updatable row set: filter, master/detail link, order, and the
+// append / edit / post / cancel / delete / refresh of single rows. Rows are found again
+// by the engine's own row identity, so that rows with equal values stay apart.
+class Table : public Dataset {
+    Q_OBJECT
+public:
+    enum class State { Inactive, Browse, Edit, Insert };
+
+    Table(Connection* connection, const QString& tableName, QObject* parent = nullptr);
+
+    const TableDef& definition() const { return *m_def; }
+
+    void open() override;
+    // Reads the rows again, staying on the same row where it still exists.
+    void refresh();
+
+    // The filter applies while the table is filtered; changing either re-reads an open table.
+    void setFilter(const Filter& filter);
+    void setFilterText(const QString& expression);
+    const Filter& filter() const { return m_filter; }
+    void setFiltered(bool filtered);
+    bool isFiltered() const { return m_filtered; }
+
+    // Rows are listed in key order unless an order is set.
+    void setOrder(const QStringList& columns);
+
+    // Shows only the rows whose detail fields equal the master fields of the master's
+    // current row, following the master as it moves. No master row, no rows.
+    void setMaster(Dataset* master, const QStringList& masterFields,
+                   const QStringList& detailFields);
+    Dataset* master() const { return m_master; }
+
+    State state() const { return m_state; }
+    void append();
+    void edit();
+    // Sets a field of the row being edited or appended. A date field takes a QDate or a
+    // "dd/mm/yyyy" text, an amount a Money or its text. ConversionError for a value that
+    // does not fit the column.
+    void setField(const QString& field, const QVariant& value);
+    void post();
+    void cancel();
+    void remove();
+
+    QVariant value(const QString& field) const override;
+
+signals:
+    void stateChanged(Table::State state);
+
+protected:
+    void leavingRow() override;
+    void clearing() override;
+
+private:
+    void read(int keepRow);
+    QString selectSql(QVariantList& params, bool& noRows) const;
+    QString rowIdExpression() const;
+    QStringList keyColumns() const;
+    int column(const QString& name) const;
+    void setState(State state);
+    void masterMoved();
+
+    const TableDef* m_def;
+    Filter m_filter;
+    bool m_filtered = false;
+    QStringList m_order;
+    Dataset* m_master = nullptr;
+    QStringList m_masterFields;
+    QStringList m_detailFields;
+    State m_state = State::Inactive;
+    QVector<QVariant> m_buffer;
+};

@@ -1,0 +1,164 @@
+#include "values.h"
+
+#include "core/error.h"
+#include "core/money.h"
+
+#include <QDateTime>
+
+namespace {
+
+QDateTime naive(const QDate& date, const QTime& time = QTime(0, 0)) {
+    return QDateTime(date, time, Qt::UTC);
+}
+
+QDateTime dateTimeFromText(const QString& text) {
+    const QString t = text.trimmed();
+    QDateTime dt = QDateTime::fromString(t.left(19).replace(u'T', u' '),
+                                         QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (dt.isValid())
+        return naive(dt.date(), dt.time());
+    const QDate d = QDate::fromString(t.left(10), QStringLiteral("yyyy-MM-dd"));
+    if (d.isValid())
+        return naive(d);
+    throw ConversionError(QStringLiteral("\"%1\" no es una fecha válida").arg(text));
+}
+
+ConversionError notA(const char* what, const QVariant& v) {
+    return ConversionError(
+        QStringLiteral("\"%1\" no es %2").arg(v.toString(), QLatin1String(what)));
+}
+
+} // namespace
+
+QVariant toBound(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::QDate:
+        return value.isNull() ? QVariant(QMetaType::fromType<QString>())
+                              : QVariant(value.toDate().toString(QStringLiteral("yyyy-MM-dd")));
+    case QMetaType::QDateTime: {
+        if (value.isNull())
+            return QVariant(QMetaType::fromType<QString>());
+        // A whole day is written as a date alone, so that it equals the same date bound
+        // as a QDate on either engine.
+        const QDateTime dt = value.toDateTime();
+        if (dt.time() == QTime(0, 0))
+            return dt.date().toString(QStringLiteral("yyyy-MM-dd"));
+        return dt.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    }
+    default:
+        break;
+    }
+    if (value.metaType() == QMetaType::fromType<Money>())
+        return value.value<Money>().toStorageText();
+    if (!value.isValid())
+        return QVariant(QMetaType::fromType<QString>());
+    return value;
+}
+
+QVariant fromStored(const QVariant& raw, std::optional<ColumnType> type) {
+    if (raw.isNull())
+        return {};
+    if (!type)
+        return raw;
+    switch (*type) {
+    case ColumnType::Text:
+    case ColumnType::Memo:
+        return raw.toString();
+    case ColumnType::Integer: {
+        bool ok = false;
+        const qlonglong v = raw.toLongLong(&ok);
+        if (!ok)
+            throw notA("un número entero", raw);
+        return v;
+    }
+    case ColumnType::Float: {
+        bool ok = false;
+        const double v = raw.toDouble(&ok);
+        if (!ok)
+            throw notA("un número", raw);
+        return v;
+    }
+    case ColumnType::Money:
+        return QVariant::fromValue(variantMoney(raw));
+    case ColumnType::DateTime:
+        return variantDateTime(raw);
+    }
+    return raw;
+}
+
+QString variantText(const QVariant& value) {
+    if (value.isNull())
+        return {};
+    if (value.metaType() == QMetaType::fromType<Money>())
+        return value.value<Money>().toString();
+    return value.toString();
+}
+
+qint64 variantInteger(const QVariant& value) {
+    if (value.isNull())
+        return 0;
+    bool ok = false;
+    qint64 v = value.toLongLong(&ok);
+    if (ok)
+        return v;
+    // A decimal text such as an engine's "7.0000" for a whole number.
+    const double d = value.toDouble(&ok);
+    if (ok && d == static_cast<double>(static_cast<qint64>(d)))
+        return static_cast<qint64>(d);
+    throw notA("un número entero", value);
+}
+
+double variantNumber(const QVariant& value) {
+    if (value.isNull())
+        return 0;
+    if (value.metaType() == QMetaType::fromType<Money>())
+        return static_cast<double>(value.value<Money>().units()) / Money::scale;
+    bool ok = false;
+    const double d = value.toDouble(&ok);
+    if (!ok)
+        throw notA("un número", value);
+    return d;
+}
+
+Money variantMoney(const QVariant& value) {
+    if (value.isNull())
+        return Money();
+    if (value.metaType() == QMetaType::fromType<Money>())
+        return value.value<Money>();
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        return Money::fromWhole(value.toLongLong());
+    case QMetaType::Double: {
+        // Only an engine that kept the amount as a double gets here; its shortest
+        // decimal text is the amount that was stored.
+        const auto m = Money::tryParse(QString::number(value.toDouble(), 'f', 4));
+        if (!m)
+            throw notA("un monto", value);
+        return *m;
+    }
+    default:
+        break;
+    }
+    const auto m = Money::tryParse(value.toString());
+    if (!m)
+        throw notA("un monto", value);
+    return *m;
+}
+
+QDateTime variantDateTime(const QVariant& value) {
+    if (value.isNull())
+        return {};
+    switch (value.typeId()) {
+    case QMetaType::QDate:
+        return naive(value.toDate());
+    case QMetaType::QDateTime: {
+        const QDateTime dt = value.toDateTime();
+        return naive(dt.date(), dt.time());
+    }
+    default:
+        return dateTimeFromText(value.toString());
+    }
+}

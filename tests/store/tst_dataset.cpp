@@ -1,0 +1,196 @@
+#include "core/datetext.h"
+#include "core/money.h"
+#include "fixture/testdb.h"
+#include "store/query.h"
+#include "store/sqltext.h"
+#include "store/storeerror.h"
+
+#include <QTest>
+
+class TestDataset : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestDatabase> db;
+    std::unique_ptr<Connection> c;
+
+private slots:
+    void init() {
+        db = std::make_unique<TestDatabase>();
+        c = db->connect();
+    }
+    void cleanup() {
+        c.reset();
+        db.reset();
+    }
+
+    void namedParametersBecomePositions() {
+        const PositionalSql p = toPositional(QStringLiteral(
+            "select ':a', \"x:y\" from t where a = :area and b =:area and c::text = :c and d = ?"));
+        QCOMPARE(p.parameterCount, 4);
+        QCOMPARE(p.text,
+                 QStringLiteral(
+                     "select ':a', \"x:y\" from t where a = ? and b =? and c::text = ? and d = ?"));
+        QCOMPARE(toPositional(QStringLiteral("select 'it''s :x' from t")).parameterCount, 0);
+        QCOMPARE(toPositional(QStringLiteral("where a = :unterminated '")).parameterCount, 1);
+
+        Query q(c.get(), QStringLiteral("select num from t_mes where num = :x or num = :x"));
+        QCOMPARE(q.parameterCount(), 2);
+        q.setParams({1, 2});
+        q.open();
+        QCOMPARE(q.rowCount(), 2);
+        QVERIFY_THROWS_EXCEPTION(StoreError, q.setParam(2, 3));
+    }
+
+    void aTextParameterMatchesAnInteger() {
+        c->execDirect(
+            QStringLiteral("insert into t_hito (cod_area, id_producto, gestion, cod_hito) "
+                           "values ('U1', 7, '2008', 1)"));
+        Query q(c.get(), QStringLiteral("select * from t_hito where id_producto = :prod"));
+        for (const QVariant& v :
+             {QVariant(QStringLiteral("7")), QVariant(7), QVariant(qlonglong(7))}) {
+            q.setParam(0, v);
+            q.open();
+            QCOMPARE(q.rowCount(), 1);
+            QCOMPARE(q.integer(QStringLiteral("id_producto")), qint64(7));
+        }
+        q.setParam(0, QStringLiteral("8"));
+        q.open();
+        QCOMPARE(q.rowCount(), 0);
+        // And an integer finds a text column's value.
+        Query t(c.get(), QStringLiteral("select * from t_hito where gestion = ?"));
+        t.setParam(0, 2008);
+        t.open();
+        QCOMPARE(t.rowCount(), 1);
+    }
+
+    void movesAndEndsOfRows() {
+        Query q(c.get(), QStringLiteral("select num, mes from t_mes order by num"));
+        q.open();
+        QCOMPARE(q.rowCount(), 12);
+        QVERIFY(q.bof());
+        QVERIFY(!q.eof());
+        QStringList seen;
+        for (q.first(); !q.eof(); q.next())
+            seen.append(q.text(QStringLiteral("mes")));
+        QCOMPARE(seen.size(), 12);
+        QCOMPARE(seen.first(), QStringLiteral("Enero"));
+        QCOMPARE(q.currentRow(), 11); // stays on the last row
+        q.prior();
+        QCOMPARE(q.integer(QStringLiteral("num")), qint64(11));
+        q.first();
+        q.prior();
+        QVERIFY(q.bof());
+        QCOMPARE(q.integer(QStringLiteral("NUM")), qint64(1));
+        q.last();
+        QCOMPARE(q.text(QStringLiteral("Mes")), QStringLiteral("Diciembre"));
+        QVERIFY(q.locate(QStringLiteral("mes"), QStringLiteral("Marzo")));
+        QCOMPARE(q.integer(QStringLiteral("num")), qint64(3));
+        QVERIFY(!q.locate(QStringLiteral("mes"), QStringLiteral("Nada")));
+        QCOMPARE(q.integer(QStringLiteral("num")), qint64(3));
+        QVERIFY_THROWS_EXCEPTION(StoreError, q.value(QStringLiteral("no_such_field")));
+
+        Query none(c.get(), QStringLiteral("select num, mes from t_mes where num = 13"));
+        none.open();
+        QVERIFY(none.bof() && none.eof());
+        QCOMPARE(none.currentRow(), -1);
+        QCOMPARE(none.text(QStringLiteral("mes")), QString());
+        QCOMPARE(none.integer(QStringLiteral("num")), qint64(0));
+        QVERIFY(none.isNull(QStringLiteral("num")));
+    }
+
+    void aFailingStatementCarriesTheEnginesMessage() {
+        Query q(c.get(), QStringLiteral("select * from no_such_table"));
+        try {
+            q.open();
+            QFAIL("opened");
+        } catch (const StoreError& e) {
+            QVERIFY2(e.message().contains(QStringLiteral("no_such_table")),
+                     qPrintable(e.message()));
+        }
+        QVERIFY(!q.isOpen());
+        Query w(c.get(), QStringLiteral("update no_such_table set a = 1"));
+        QVERIFY_THROWS_EXCEPTION(StoreError, w.exec());
+    }
+
+    void writeStatementsReturnNoRows() {
+        Query w(c.get(), QStringLiteral("update t_mes set mes = :m where num > :n"));
+        w.setParams({QStringLiteral("X"), 10});
+        QCOMPARE(w.exec(), 2);
+        QVERIFY(!w.isOpen());
+        QCOMPARE(db->scalar(QStringLiteral("select count(*) from t_mes where mes = 'X'")).toInt(),
+                 2);
+    }
+
+    void unicodeAndApostrophesRoundTrip() {
+        const QString name = QStringLiteral("Ñandú O'Brien Güemes – 日本 😀");
+        Query w(c.get(), QStringLiteral("insert into t_responsable (cod_responsable, res_nombre) "
+                                        "values (:c, :n)"));
+        w.setParams({QStringLiteral("9"), name});
+        w.exec();
+        Query q(c.get(),
+                QStringLiteral("select res_nombre from t_responsable where res_nombre = ?"));
+        q.setParam(0, name);
+        q.open();
+        QCOMPARE(q.rowCount(), 1);
+        QCOMPARE(q.text(QStringLiteral("res_nombre")), name);
+        // A value that tries to leave its quotes finds nothing and changes nothing.
+        q.setParam(0, QStringLiteral("x' or '1'='1"));
+        q.open();
+        QCOMPARE(q.rowCount(), 0);
+    }
+
+    void amountsAtTheEdgesOfTheirRange() {
+        const QList<Money> amounts{Money::max(),         Money::min(), Money::fromUnits(1),
+                                   Money::fromUnits(-1), Money(),      Money::parse(u"1500,5")};
+        Query w(c.get(),
+                QStringLiteral("insert into t_distribucion (cod_area, id_producto, "
+                               "gestion, correlativo, monto_total) values ('U', 1, '2008', "
+                               ":n, :m)"));
+        for (int i = 0; i < amounts.size(); ++i) {
+            w.setParams({i, QVariant::fromValue(amounts[i])});
+            w.exec();
+        }
+        Query q(c.get(), QStringLiteral("select correlativo, monto_total from t_distribucion "
+                                        "order by correlativo"));
+        q.open();
+        QCOMPARE(q.rowCount(), amounts.size());
+        for (int i = 0; i < amounts.size(); ++i, q.next())
+            QCOMPARE(q.money(QStringLiteral("monto_total")), amounts[i]);
+        q.first();
+        QCOMPARE(q.text(QStringLiteral("monto_total")), QStringLiteral("922337203685477,5807"));
+    }
+
+    void datesAreWholeDaysOnBothEngines() {
+        Query w(c.get(), QStringLiteral("insert into t_hito (cod_area, id_producto, gestion, "
+                                        "cod_hito, hito_fecini, hito_fecfin, hito_feccre) values "
+                                        "('U1', 1, '2008', :h, :a, :b, :c)"));
+        const QDateTime late(QDate(2008, 3, 5), QTime(23, 30, 15), Qt::UTC);
+        w.setParams(
+            {1, dateFromParamText(QStringLiteral("05/03/2008")), QDate(2008, 12, 31), late});
+        w.exec();
+        Query q(c.get(), QStringLiteral("select * from t_hito where hito_fecini = :d"));
+        q.setParam(0, QDate(2008, 3, 5));
+        q.open();
+        QCOMPARE(q.rowCount(), 1);
+        QCOMPARE(q.date(QStringLiteral("hito_fecini")), QDate(2008, 3, 5));
+        QCOMPARE(q.date(QStringLiteral("hito_fecfin")), QDate(2008, 12, 31));
+        QCOMPARE(q.dateTime(QStringLiteral("hito_feccre")), late);
+        QCOMPARE(q.value(QStringLiteral("hito_fecini")).typeId(), int(QMetaType::QDateTime));
+        // A computed column is typed by whoever reads it.
+        Query m(c.get(), QStringLiteral("select max(hito_fecfin) as maxfecha from t_hito"));
+        m.open();
+        QCOMPARE(m.date(QStringLiteral("maxfecha")), QDate(2008, 12, 31));
+        Query empty(c.get(), QStringLiteral("select max(hito_fecfin) as maxfecha, max(cod_hito) as "
+                                            "maximo from t_hito where gestion = '1999'"));
+        empty.open();
+        QCOMPARE(empty.rowCount(), 1);
+        QVERIFY(empty.isNull(QStringLiteral("maximo")));
+        QVERIFY(!empty.date(QStringLiteral("maxfecha")).isValid());
+    }
+};
+
+QObject* datasetTests() {
+    return new TestDataset;
+}
+
+#include "tst_dataset.moc"

@@ -1,0 +1,205 @@
+#include "core/csv.h"
+#include "fixture/testdb.h"
+#include "store/query.h"
+#include "store/schema.h"
+#include "store/storeerror.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+qint64 count(Connection& c, const QString& sql, const QVariantList& params = {}) {
+    Query q(&c, sql);
+    q.setParams(params);
+    q.open();
+    return q.integer(q.fieldNames().first());
+}
+
+int shippedRows(const QString& table) {
+    QFile f(QStringLiteral(":/data/%1.csv").arg(table));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    return int(parseCsv(QString::fromUtf8(f.readAll())).rows.size());
+}
+
+} // namespace
+
+class TestSchema : public QObject {
+    Q_OBJECT
+private slots:
+    void everyTableHasEveryColumnInOrder() {
+        TestDatabase db;
+        auto c = db.connect();
+        QCOMPARE(schemaTables().size(), 35);
+        for (const TableDef& t : schemaTables()) {
+            Query q(c.get(), QStringLiteral("select * from %1 where 1 = 0").arg(t.name));
+            q.open();
+            QStringList got, want;
+            for (const QString& f : q.fieldNames())
+                got.append(f.toLower());
+            for (const QString& f : t.columnNames())
+                want.append(f.toLower());
+            QCOMPARE(got, want);
+        }
+        QCOMPARE(findTable(QStringLiteral("t_flujofondos"))->columns.size(), 32);
+        QCOMPARE(findTable(QStringLiteral("t_flujofondos"))->columns[19].name,
+                 QStringLiteral("flu_pormar"));
+        QCOMPARE(findTable(QStringLiteral("t_avanceflujo"))->columns[17].name,
+                 QStringLiteral("flu_porfebre"));
+        QCOMPARE(findTable(QStringLiteral("t_hito"))->columns.size(), 33);
+        QCOMPARE(findTable(QStringLiteral("t_producto"))->columns.size(), 23);
+    }
+
+    void everyKeyHasAnOrdinaryIndex() {
+        TestDatabase db;
+        auto c = db.connect();
+        const bool pg = db.engine() == Engine::PostgreSQL;
+        Query q(c.get(), pg ? QStringLiteral("select indexname as n, indexdef as d from pg_indexes "
+                                             "where schemaname = current_schema()")
+                            : QStringLiteral("select name as n, sql as d from sqlite_master "
+                                             "where type = 'index'"));
+        q.open();
+        QHash<QString, QString> present;
+        for (q.first(); !q.eof(); q.next())
+            present.insert(q.text(QStringLiteral("n")).toLower(), q.text(QStringLiteral("d")));
+        for (const TableDef& t : schemaTables()) {
+            QVERIFY2(!t.indexes.isEmpty(), qPrintable(t.name));
+            for (const IndexDef& i : t.indexes)
+                QVERIFY2(present.contains(i.name.toLower()), qPrintable(i.name));
+        }
+        for (const QString& d : present)
+            QVERIFY2(!d.contains(QStringLiteral("UNIQUE"), Qt::CaseInsensitive), qPrintable(d));
+        const QString muni = present.value(QStringLiteral("municipiodepto_codigo"));
+        QVERIFY2(muni.contains(QStringLiteral("cod_depto")) &&
+                     muni.contains(QStringLiteral("cod_prov")),
+                 qPrintable(muni));
+    }
+
+    void installationDataIsComplete() {
+        TestDatabase db;
+        auto c = db.connect();
+        QCOMPARE(count(*c, QStringLiteral("select count(*) from t_depar")), qint64(9));
+        QCOMPARE(count(*c, QStringLiteral("select count(*) from t_provin")), qint64(112));
+        QCOMPARE(count(*c, QStringLiteral("select count(*) from t_muni")), qint64(340));
+        QCOMPARE(shippedRows(QStringLiteral("t_muni")), 340);
+        for (const TableDef& t : schemaTables()) {
+            const int shipped = shippedRows(t.name);
+            QCOMPARE(count(*c, QStringLiteral("select count(*) from %1").arg(t.name)),
+                     qint64(qMax(shipped, 0)));
+        }
+        QCOMPARE(count(*c, QStringLiteral("select count(*) from t_mes where num between 1 and 12")),
+                 qint64(12));
+        QCOMPARE(count(*c, QStringLiteral("select count(*) from tipo_usuario where cod_tipo "
+                                          "between 1 and 4")),
+                 qint64(4));
+        // Every province and municipality hangs from its parent, codes nested.
+        QCOMPARE(count(*c, QStringLiteral("select count(*) from t_muni m where not exists (select "
+                                          "1 from t_provin p where p.cod_prov = m.cod_prov and "
+                                          "p.cod_depto = m.cod_depto)")),
+                 qint64(0));
+        QCOMPARE(count(*c, QStringLiteral("select count(*) from t_provin p where not exists "
+                                          "(select 1 from t_depar d where d.cod_depto = "
+                                          "p.cod_depto)")),
+                 qint64(0));
+        Query names(c.get(), QStringLiteral("select prov_nombre from t_provin where cod_prov = ?"));
+        names.setParam(0, QStringLiteral("0103"));
+        names.open();
+        QCOMPARE(names.text(QStringLiteral("PROV_NOMBRE")), QStringLiteral("JAIME ZUDAÑEZ"));
+        // The four bands cover every difference from -100 to 100 once.
+        Query bands(c.get(), QStringLiteral("select * from t_rango"));
+        bands.open();
+        QCOMPARE(bands.rowCount(), 4);
+        for (int v = -100; v <= 100; ++v) {
+            int in = 0;
+            for (bands.first(); !bands.eof(); bands.next())
+                in += bands.integer(QStringLiteral("final")) < v &&
+                      v < bands.integer(QStringLiteral("inicio"));
+            QVERIFY2(in == 1, qPrintable(QString::number(v)));
+        }
+    }
+
+    void theDefaultAccountExistsForEveryYear() {
+        TestDatabase db;
+        auto c = db.connect();
+        for (const char* year : {"2006", "2007", "2008", "2009"}) {
+            Query q(c.get(),
+                    QStringLiteral("select * from t_usuario u, t_unidad n where u.usuario = ? and "
+                                   "u.contra = ? and u.gestion = ? and n.cod_unidad = u.unidad and "
+                                   "n.uni_gestion = u.gestion and n.tipo = 'MN'"));
+            q.setParams(
+                {QStringLiteral("Admin"), QStringLiteral("qampo"), QString::fromLatin1(year)});
+            q.open();
+            QCOMPARE(q.rowCount(), 1);
+            QCOMPARE(q.text(QStringLiteral("tipo")), QStringLiteral("1"));
+            QCOMPARE(q.text(QStringLiteral("entidad")), QStringLiteral("MN"));
+            QCOMPARE(q.integer(QStringLiteral("nivel")), qint64(3));
+            QCOMPARE(q.text(QStringLiteral("activo")), QStringLiteral("SI"));
+        }
+        // Both kinds have a hierarchy of three levels in every year of the list.
+        for (const char* kind : {"MN", "EX"})
+            QVERIFY(count(*c,
+                          QStringLiteral("select count(*) from t_unidad where tipo = ? and "
+                                         "uni_gestion = '2008'"),
+                          {QString::fromLatin1(kind)}) >= 2);
+    }
+
+    void installsOnceAndCompletesAnOlderDatabase() {
+        TestDatabase db;
+        {
+            auto c = db.connect();
+            c->execDirect(QStringLiteral("update t_mes set mes = 'ENERO' where num = 1"));
+            c->execDirect(QStringLiteral("drop table t_montomes"));
+            c->execDirect(QStringLiteral("delete from t_depar"));
+        }
+        auto c = db.connect();
+        QCOMPARE(count(*c, QStringLiteral("select count(*) from t_mes")), qint64(12));
+        QCOMPARE(count(*c, QStringLiteral("select count(*) from t_mes where mes = 'ENERO'")),
+                 qint64(1));
+        // The missing table is made again, and nothing is loaded over existing data.
+        QCOMPARE(count(*c, QStringLiteral("select count(*) from t_montomes")), qint64(0));
+        QCOMPARE(count(*c, QStringLiteral("select count(*) from t_depar")), qint64(0));
+    }
+
+    void repeatedLineNumbersAreAllowed() {
+        TestDatabase db;
+        auto c = db.connect();
+        for (int i = 0; i < 2; ++i)
+            c->execDirect(
+                QStringLiteral("insert into p_unimun (cod_unidad, cod_producto, "
+                               "correlativo, gestion, cod_depto, cod_prov, cod_mun, ok) "
+                               "values ('U1', 1, 1, '2008', '02', '0201', '020101', 'S')"));
+        QCOMPARE(count(*c, QStringLiteral("select count(*) from p_unimun")), qint64(2));
+        for (int i = 0; i < 2; ++i)
+            c->execDirect(QStringLiteral("insert into p_unisector (cod_unidad, cod_producto, "
+                                         "gestion, cod_grupo, correlativo, ok) values ('U1', 1, "
+                                         "'2008', '0101', 1, 'S')"));
+        QCOMPARE(count(*c, QStringLiteral("select count(*) from p_unisector")), qint64(2));
+    }
+
+    void bothEnginesRefuseWhatDoesNotFit_data() {
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("text too long")
+            << "update t_mes set mes = 'Diecisiete letras' where num = 1";
+        QTest::newRow("integer out of range") << "update t_mes set num = 2147483648 where num = 1";
+        QTest::newRow("not an integer") << "update t_mes set num = 'uno' where num = 1";
+        QTest::newRow("not a date") << "update t_hito set hito_fecini = 'mañana'";
+    }
+    void bothEnginesRefuseWhatDoesNotFit() {
+        QFETCH(QString, sql);
+        TestDatabase db;
+        auto c = db.connect();
+        c->execDirect(QStringLiteral("insert into t_hito (cod_area, id_producto, gestion, "
+                                     "cod_hito) values ('U1', 1, '2008', 1)"));
+        QVERIFY_THROWS_EXCEPTION(StoreError, c->execDirect(sql));
+        QCOMPARE(count(*c, QStringLiteral("select count(*) from t_mes where num = 1 and mes = "
+                                          "'Enero'")),
+                 qint64(1));
+    }
+};
+
+QObject* schemaTests() {
+    return new TestSchema;
+}
+
+#include "tst_schema.moc"

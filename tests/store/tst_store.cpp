@@ -1,0 +1,11 @@
+#include "fixture/testmain.h"
+
+QObject* connectionTests();
+QObject* schemaTests();
+QObject* datasetTests();
+QObject* tableTests();
+QObject* transactionTests();
+QObject* dataModuleTests();
+
+MONITOREO_TEST_MAIN(connectionTests(), schemaTests(), datasetTests(), tableTests(),
+                    transactionTests(), dataModuleTests())

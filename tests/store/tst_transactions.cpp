@@ -1,0 +1,138 @@
+#include "core/numbering.h"
+#include "fixture/testdb.h"
+#include "store/actionscope.h"
+#include "store/query.h"
+#include "store/storeerror.h"
+
+#include <QTest>
+#include <mutex>
+#include <thread>
+
+class TestTransactions : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestDatabase> db;
+    std::unique_ptr<Connection> c;
+
+    qint64 count(const QString& where) {
+        return db->scalar(QStringLiteral("select count(*) from ") + where).toLongLong();
+    }
+    void insertHeader(Connection& conn, int number) {
+        Query w(&conn, QStringLiteral("insert into t_prodaccion (cod_unidad, uni_gestion, "
+                                      "id_proyecto, proy_ok) values ('U1', '2008', ?, 'S')"));
+        w.setParam(0, number);
+        w.exec();
+    }
+
+private slots:
+    void init() {
+        db = std::make_unique<TestDatabase>();
+        c = db->connect();
+    }
+    void cleanup() {
+        c.reset();
+        db.reset();
+    }
+
+    void anActionThatFailsLeavesNothingBehind() {
+        try {
+            ActionScope action;
+            insertHeader(*c, 1);
+            QVERIFY(c->inTransaction());
+            c->execDirect(QStringLiteral("insert into no_such_table values (1)"));
+            action.commit();
+        } catch (const StoreError&) {
+        }
+        QVERIFY(!c->inTransaction());
+        QCOMPARE(count(QStringLiteral("t_prodaccion")), qint64(0));
+        // The connection goes on working after the rollback.
+        insertHeader(*c, 2);
+        QCOMPARE(count(QStringLiteral("t_prodaccion")), qint64(1));
+    }
+
+    void aCommittedActionStaysAndInnerScopesJoinIt() {
+        {
+            ActionScope outer;
+            {
+                ActionScope inner;
+                insertHeader(*c, 1);
+                inner.commit(); // the outer scope decides
+            }
+            QVERIFY(c->inTransaction());
+            insertHeader(*c, 2);
+            outer.commit();
+        }
+        QVERIFY(!c->inTransaction());
+        QCOMPARE(count(QStringLiteral("t_prodaccion")), qint64(2));
+        {
+            ActionScope reading;
+            Query q(c.get(), QStringLiteral("select * from t_prodaccion"));
+            q.open();
+            QVERIFY(!c->inTransaction()); // reads alone begin nothing
+        }
+    }
+
+    void aCheckpointKeepsWhatWasWrittenBefore() {
+        {
+            ActionScope action;
+            insertHeader(*c, 1);
+            ActionScope::checkpoint(); // as before a message box
+            QVERIFY(!c->inTransaction());
+            insertHeader(*c, 2);
+        } // ends without commit: an error stopped it
+        QCOMPARE(count(QStringLiteral("t_prodaccion")), qint64(1));
+        QCOMPARE(count(QStringLiteral("t_prodaccion where id_proyecto = 1")), qint64(1));
+    }
+
+    void withoutAnActionEveryStatementCommitsAtOnce() {
+        insertHeader(*c, 1);
+        QVERIFY(!c->inTransaction());
+        QCOMPARE(count(QStringLiteral("t_prodaccion")), qint64(1));
+        QVERIFY_THROWS_EXCEPTION(StoreError, c->lockForNumbering(QStringLiteral("no_such_table")));
+    }
+
+    void twoWorkstationsNeverTakeTheSameNumber() {
+        constexpr int perStation = 15;
+        QStringList failures;
+        std::mutex failuresLock;
+        auto station = [&] {
+            Connection conn;
+            db->attach(conn);
+            try {
+                for (int i = 0; i < perStation; ++i) {
+                    ActionScope action;
+                    conn.lockForNumbering(QStringLiteral("t_prodaccion"));
+                    Query max(&conn, QStringLiteral("select max(id_proyecto) as maximo from "
+                                                    "t_prodaccion where cod_unidad = 'U1'"));
+                    max.open();
+                    const auto highest = max.isNull(QStringLiteral("maximo"))
+                                             ? std::nullopt
+                                             : std::optional(max.integer(QStringLiteral("maximo")));
+                    std::this_thread::yield();
+                    insertHeader(conn, int(nextNumber(highest)));
+                    action.commit();
+                }
+            } catch (const Error& e) {
+                const std::lock_guard lock(failuresLock);
+                failures.append(e.message());
+            }
+        };
+        std::thread a(station);
+        std::thread b(station);
+        a.join();
+        b.join();
+        QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
+        QCOMPARE(count(QStringLiteral("t_prodaccion")), qint64(2 * perStation));
+        Query q(c.get(), QStringLiteral("select count(distinct id_proyecto) as n, max(id_proyecto) "
+                                        "as m from t_prodaccion"));
+        q.open();
+        QCOMPARE(q.integer(QStringLiteral("n")), qint64(2 * perStation));
+        QCOMPARE(q.integer(QStringLiteral("m")), qint64(2 * perStation));
+    }
+};
+
+QObject* transactionTests() {
+    return new TestTransactions;
+}
+
+#include "tst_transactions.moc"

@@ -1,6 +1,10 @@
 #include "app/application.h"
 
+#include <QApplication>
+
 int main(int argc, char* argv[]) {
-    Application app(argc, argv);
-    return app.run();
+    QApplication qt(argc, argv);
+    Application::prepare(qt);
+    Application program;
+    return program.run();
 }

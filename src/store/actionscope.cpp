@@ -40,3 +40,13 @@ void ActionScope::checkpoint() {
     for (Connection* c : Connection::all())
         c->commitTransaction();
 }
+
+ActionPause::ActionPause()
+    : m_savedDepth(depth) {
+    ActionScope::checkpoint();
+    depth = 0;
+}
+
+ActionPause::~ActionPause() {
+    depth = m_savedDepth;
+}

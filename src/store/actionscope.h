@@ -22,3 +22,16 @@ private:
     bool m_outermost;
     bool m_done = false;
 };
+
+// While a window opened during an action is shown, what is done in that window is made
+// of actions of their own. Commits what the opening action wrote so far.
+class ActionPause {
+public:
+    ActionPause();
+    ~ActionPause();
+    ActionPause(const ActionPause&) = delete;
+    ActionPause& operator=(const ActionPause&) = delete;
+
+private:
+    int m_savedDepth;
+};

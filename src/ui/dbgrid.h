@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QTableView>
+#include <functional>
+#include <optional>
+
+class DataSource;
+class GridColumns;
+
+// A grid over a dataset: one line per row, the columns a window chooses, with their
+// titles. The selected line is the dataset's current row, both ways. Cell colours come
+// from the window (per row or per cell).
+class DBGrid : public QTableView {
+    Q_OBJECT
+public:
+    struct Column {
+        QString field;
+        QString title;
+        int width = -1;
+    };
+    struct CellColours {
+        std::optional<QColor> background;
+        std::optional<QColor> text;
+        bool bold = false;
+    };
+    using Colouring = std::function<CellColours(int row, const QString& field)>;
+
+    explicit DBGrid(QWidget* parent = nullptr);
+
+    void setDataSource(DataSource* source);
+    DataSource* dataSource() const { return m_source; }
+    // Shows these fields, in this order; without columns every field shows.
+    void setColumns(const QList<Column>& columns);
+    void setColouring(Colouring colouring);
+
+    // The text a cell shows.
+    QString cellText(int row, const QString& field) const;
+
+private:
+    void arrangeColumns();
+    void followDataset();
+
+    DataSource* m_source = nullptr;
+    GridColumns* m_proxy;
+    QList<Column> m_columns;
+    bool m_syncing = false;
+};

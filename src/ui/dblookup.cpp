@@ -1,0 +1,57 @@
+#include "dblookup.h"
+
+#include "guard.h"
+#include "store/dataset.h"
+#include "store/datasource.h"
+#include "store/values.h"
+
+DBLookupComboBox::DBLookupComboBox(QWidget* parent)
+    : QComboBox(parent) {
+    connect(this, qOverload<int>(&QComboBox::activated), this,
+            [this](int row) { runGuarded(this, [&] { pick(row); }); });
+}
+
+void DBLookupComboBox::setListSource(DataSource* source, const QString& keyField,
+                                     const QString& listField) {
+    if (m_source)
+        disconnect(m_source, nullptr, this, nullptr);
+    m_source = source;
+    m_keyField = keyField;
+    m_listField = listField;
+    setModel(source);
+    connect(source, &QAbstractItemModel::modelReset, this, &DBLookupComboBox::showKey);
+    showKey();
+}
+
+void DBLookupComboBox::setKeyValue(const QVariant& key) {
+    m_key = key;
+    showKey();
+}
+
+void DBLookupComboBox::showKey() {
+    if (!m_source)
+        return;
+    const Dataset* d = m_source->dataset();
+    const int column = d->fieldIndex(m_listField);
+    if (column >= 0 && column != modelColumn())
+        setModelColumn(column);
+    const int keyColumn = d->fieldIndex(m_keyField);
+    int found = -1;
+    if (m_key.isValid() && keyColumn >= 0) {
+        const QString wanted = variantText(m_key);
+        for (int r = 0; r < d->rowCount() && found < 0; ++r)
+            if (variantText(d->valueAt(r, keyColumn)) == wanted)
+                found = r;
+    }
+    setCurrentIndex(found);
+}
+
+void DBLookupComboBox::pick(int row) {
+    if (!m_source || row < 0 || row >= m_source->rowCount())
+        return;
+    Dataset* d = m_source->dataset();
+    m_key = d->valueAt(row, d->fieldIndex(m_keyField));
+    d->moveTo(row);
+    showKey(); // the move may have re-read this list
+    emit picked();
+}

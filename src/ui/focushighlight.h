@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+// The box being typed in is yellow: every editable box under a window turns yellow while
+// it has the focus and gets its own colour back when it loses it.
+class FocusHighlight : public QObject {
+    Q_OBJECT
+public:
+    static void install(QWidget* root);
+    static const QColor& colour();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    using QObject::QObject;
+};

@@ -1,0 +1,133 @@
+#include "form.h"
+
+#include "focushighlight.h"
+#include "guard.h"
+#include "messages.h"
+#include "modalruns.h"
+#include "store/actionscope.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+Form::Form(const QString& objectName, const QString& caption, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(objectName);
+    setWindowTitle(caption);
+    auto* outer = new QVBoxLayout(this);
+    m_header = new QWidget(this);
+    m_header->setObjectName(QStringLiteral("header"));
+    auto* headerLayout = new QHBoxLayout(m_header);
+    headerLayout->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(m_header);
+    m_body = new QVBoxLayout;
+    outer->addLayout(m_body, 1);
+}
+
+QLabel* Form::screenNumber(const QString& name, const QString& number) {
+    auto* label = new QLabel(number, m_header);
+    label->setObjectName(name);
+    QFont f = label->font();
+    f.setPointSizeF(f.pointSizeF() * 0.8);
+    label->setFont(f);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    static_cast<QHBoxLayout*>(m_header->layout())->insertWidget(0, label, 0, Qt::AlignTop);
+    return label;
+}
+
+QLabel* Form::title(const QString& name, const QString& text) {
+    auto* label = new QLabel(text, m_header);
+    label->setObjectName(name);
+    QFont f = label->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * 1.4);
+    label->setFont(f);
+    label->setAlignment(Qt::AlignCenter);
+    static_cast<QHBoxLayout*>(m_header->layout())->addWidget(label, 1);
+    return label;
+}
+
+void Form::caption(QLabel* label, QWidget* box) {
+    label->setBuddy(box);
+    const QString name = QString(label->text()).remove(u'&');
+    box->setAccessibleName(name);
+    if (auto* combo = qobject_cast<QComboBox*>(box); combo && combo->lineEdit())
+        combo->lineEdit()->setAccessibleName(name);
+}
+
+void Form::setReactivation(bool afterBoxes, bool afterWindows) {
+    m_afterBoxes = afterBoxes;
+    m_afterWindows = afterWindows;
+}
+
+bool Form::guard(const std::function<void()>& action) {
+    return runGuarded(this, action);
+}
+
+void Form::activate() {
+    guard([this] { FormActivate(); });
+}
+
+int Form::showModal() {
+    activate();
+    return ModalRuns::run(*this);
+}
+
+int Form::open(Form* child) {
+    int result = 0;
+    {
+        ActionPause pause;
+        result = child->showModal();
+    }
+    reactivate(false);
+    return result;
+}
+
+void Form::reactivate(bool afterBox) {
+    if (afterBox ? m_afterBoxes : m_afterWindows)
+        FormActivate(); // inside the handler's own guard
+}
+
+void Form::inform(const QString& text) {
+    ActionScope::checkpoint();
+    Messages::information(this, text);
+    reactivate(true);
+}
+
+bool Form::confirm(const QString& text) {
+    ActionScope::checkpoint();
+    const bool yes = Messages::question(this, text);
+    reactivate(true);
+    return yes;
+}
+
+void Form::error(const QString& text) {
+    ActionScope::checkpoint();
+    Messages::error(this, text);
+    reactivate(true);
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    // Escape does not close a window of this system; only its own buttons do.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void Form::showEvent(QShowEvent* event) {
+    if (!m_polished) {
+        m_polished = true;
+        // Enter in a box does not press a button: only the windows' own keys act.
+        for (QPushButton* b : findChildren<QPushButton*>())
+            if (!b->isDefault())
+                b->setAutoDefault(false);
+        FocusHighlight::install(this);
+    }
+    QDialog::showEvent(event);
+}

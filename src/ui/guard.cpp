@@ -1,0 +1,23 @@
+#include "guard.h"
+
+#include "core/error.h"
+#include "messages.h"
+#include "store/actionscope.h"
+
+#include <QString>
+
+bool runGuarded(QWidget* context, const std::function<void()>& action) {
+    QString failure;
+    try {
+        ActionScope scope; // rolled back before the box below, so nothing is held while it shows
+        action();
+        scope.commit();
+        return true;
+    } catch (const Error& e) {
+        failure = e.message();
+    } catch (const std::exception& e) {
+        failure = QString::fromLocal8Bit(e.what());
+    }
+    Messages::error(context, failure);
+    return false;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+// Runs one user action: it is one transaction, committed when the action ends and rolled
+// back when an error stops it; the error is then shown in the standard error box with
+// its message, over `context`, and the window stays as it is. Returns whether the action
+// ended without error.
+bool runGuarded(QWidget* context, const std::function<void()>& action);

@@ -1,0 +1,372 @@
+#include "fixture/program.h"
+#include "fixture/testmain.h"
+#include "fixture/uiscript.h"
+#include "plan/frmmuestra.h"
+#include "progress/frmavance.h"
+#include "reports/frmavaunidad.h"
+#include "session/frmmenpri.h"
+#include "session/frmmenu.h"
+#include "store/tdtm.h"
+#include "ui/clicklabel.h"
+#include "ui/dblookup.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+
+QObject* rightsTests();
+QObject* screenTests();
+
+class TestSession : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> program;
+    std::unique_ptr<ScriptedMessages> messages;
+    std::unique_ptr<ScriptedWindows> windows;
+
+    TFRMmenu* login() { return program->app().FRMmenu(); }
+    TFRMmenpri* menu() { return program->app().FRMmenpri(); }
+
+private slots:
+    void init() {
+        messages = std::make_unique<ScriptedMessages>();
+        windows = std::make_unique<ScriptedWindows>();
+        program = std::make_unique<TestProgram>();
+    }
+    void cleanup() {
+        program.reset();
+        windows.reset();
+        messages.reset();
+    }
+
+    void startUpMakesEveryWindowOnceInOrder() {
+        QStringList names;
+        for (Form* w : program->app().windows())
+            names.append(w->objectName());
+        QCOMPARE(names, QStringList(
+                            {"FRMmenu",          "FRMmenpri",    "FRMmuestra",     "FRMorganiza",
+                             "FRMingresodatos1", "FRMindica",    "FRMgeografico",  "FRMresponsable",
+                             "FRMsector",        "FRMavance",    "FRMverproducto", "FRMavaunidad",
+                             "FRMfinanciero",    "FRMverpro",    "FRMingresoMN",   "FRMverproMN",
+                             "FRMunisectorial",  "FRMusuario",   "FRMvermetasex",  "FRMverproEX",
+                             "FRMvermas",        "FRMhistorial", "FRMpptoavance"}));
+        QCOMPARE(program->app().DTM()->objectName(), QStringLiteral("DTM"));
+        // No window opened a dataset, nothing reached the database.
+        QVERIFY(!login()->ADOquv->isOpen());
+        for (Dataset* d : program->app().DTM()->findChildren<Dataset*>())
+            QVERIFY2(!d->isOpen(), qPrintable(d->objectName()));
+        QCOMPARE(menu()->windowTitle().trimmed(), QStringLiteral("Menú principal"));
+        QVERIFY(menu()->windowTitle().endsWith(u' '));
+        QCOMPARE(login()->Label6->text(), QStringLiteral("Sistema de monitoreo "));
+        QCOMPARE(login()->Label5->text(), QStringLiteral("1"));
+        QCOMPARE(menu()->LBLnumero->text(), QStringLiteral("2"));
+        QCOMPARE(program->app().FRMmuestra()->findChild<QLabel*>("Label5")->text(),
+                 QStringLiteral("3"));
+    }
+
+    void theLoginWindowsDefaults() {
+        TestProgram fresh; // the boxes as a new program shows them
+        TFRMmenu* l = fresh.app().FRMmenu();
+        QCOMPARE(l->Edit1->text(), QStringLiteral("Admin"));
+        QCOMPARE(l->Edit2->text(), QStringLiteral("qampo"));
+        QCOMPARE(l->Edit2->echoMode(), QLineEdit::Password);
+        QCOMPARE(l->EDIgestion->currentText(), QStringLiteral("2008"));
+        QCOMPARE(l->EDIgestion->count(), 4);
+        QCOMPARE(l->EDIgestion->itemText(0), QStringLiteral("2006"));
+        QVERIFY(l->EDIgestion->isEditable());
+        QCOMPARE(l->LBLtipo->text(), QStringLiteral("MN"));
+        QVERIFY(!l->LBLtipo->isVisibleTo(l));
+        QCOMPARE(TFRMmenu::defaultServer().left(1), QStringLiteral("/"));
+        QCOMPARE(l->LBLingreso->text(), QStringLiteral("Ingresar"));
+        QCOMPARE(l->Label8->text(), QStringLiteral("Salir"));
+        for (const auto& [label, box, name] :
+             {std::tuple<QLabel*, QWidget*, const char*>{l->Label1, l->Edit1, "Usuario:"},
+              {l->Label2, l->Edit2, "Clave de acceso:"},
+              {l->Label3, l->EDIserv, "Servidor:"},
+              {l->Label4, l->EDIgestion, "Año:"}}) {
+            QCOMPARE(label->buddy(), box);
+            QCOMPARE(box->accessibleName(), QString::fromUtf8(name));
+        }
+        QCOMPARE(l->EDIgestion->lineEdit()->accessibleName(), QStringLiteral("Año:"));
+        QAccessibleInterface* ingresar = QAccessible::queryAccessibleInterface(l->LBLingreso);
+        QVERIFY(ingresar);
+        QCOMPARE(ingresar->role(), QAccessible::Button);
+        QCOMPARE(ingresar->text(QAccessible::Name), QStringLiteral("Ingresar"));
+    }
+
+    void enterInThePasswordBoxLogsInWithTheDefaults() {
+        bool checked = false;
+        windows->whenShown("FRMmenpri", [&](Form&) {
+            const Session& s = program->app().session();
+            QCOMPARE(s.year(), QStringLiteral("2008"));
+            QCOMPARE(s.kind(), QStringLiteral("MN"));
+            QCOMPARE(s.loginName(), QStringLiteral("Admin"));
+            QCOMPARE(s.accountKind(), QStringLiteral("MN"));
+            QCOMPARE(s.userType(), 1);
+            QCOMPARE(s.unitCode(), QStringLiteral("V01D01U01"));
+            QCOMPARE(s.unitName(), QStringLiteral("Unidad de Planificación Rural"));
+            QCOMPARE(s.directorateName(), QStringLiteral("Dirección General de Desarrollo Rural"));
+            QCOMPARE(s.viceministryName(),
+                     QStringLiteral("Viceministerio de Desarrollo Rural y Agropecuario"));
+            QVERIFY(login()->ADOquv->isOpen());
+            QVERIFY(login()->windowState() & Qt::WindowMinimized);
+            QVERIFY(!menu()->Presupuestario1->isVisible());
+            QVERIFY(!menu()->Comentarios1->isVisible());
+            checked = true;
+        });
+        login()->activate();
+        QTest::keyClick(login()->Edit2, Qt::Key_Return);
+        QCOMPARE(windows->shown(), QStringList({"FRMmenpri"}));
+        QVERIFY(checked);
+        QVERIFY(messages->shown().isEmpty());
+        // Back from the menu: logged out, the boxes keep their texts.
+        QVERIFY(!login()->ADOquv->isOpen());
+        QVERIFY(login()->windowState() & Qt::WindowMaximized);
+        QVERIFY(!(login()->windowState() & Qt::WindowMinimized));
+        QCOMPARE(login()->Edit1->text(), QStringLiteral("Admin"));
+    }
+
+    void clickingIngresarLogsInAsEnterDoes() {
+        QTest::mouseClick(login()->LBLingreso, Qt::LeftButton);
+        QCOMPARE(windows->shown(), QStringList({"FRMmenpri"}));
+        QTest::keyClick(login()->LBLingreso, Qt::Key_Space);
+        QCOMPARE(windows->shown(), QStringList({"FRMmenpri", "FRMmenpri"}));
+        QVERIFY(messages->shown().isEmpty());
+    }
+
+    void aYearWithoutTheAccountFails() {
+        program->addAccount("solo2008", "clave", "1", "2008");
+        login()->show();
+        program->login("solo2008", "clave", "2007");
+        QCOMPARE(messages->texts(), QStringList({"No existe usuario"}));
+        QCOMPARE(messages->shown().first().kind, ScriptedMessages::Kind::Information);
+        QVERIFY(windows->shown().isEmpty());
+        QCOMPARE(login()->Edit1->text(), QString());
+        QCOMPARE(login()->Edit2->text(), QString());
+        QCOMPARE(login()->focusWidget(), login()->Edit1);
+        QVERIFY(login()->ADOquv->isOpen()); // a failed login leaves it open
+        QCOMPARE(login()->EDIgestion->currentText(), QStringLiteral("2007"));
+        program->login("solo2008", "clave", "2008");
+        QCOMPARE(windows->shown(), QStringList({"FRMmenpri"}));
+    }
+
+    void aYearTypedOutsideTheListWorks() {
+        program->addAccount("nuevo", "clave", "3", "2010");
+        windows->whenShown("FRMmenpri", [&](Form&) {
+            QCOMPARE(program->app().session().year(), QStringLiteral("2010"));
+            QCOMPARE(program->app().session().userType(), 3);
+            // No unit of that year: the session has no unit names.
+            QCOMPARE(program->app().session().unitName(), QString());
+        });
+        program->login("nuevo", "clave", "2010");
+        QCOMPARE(windows->shown(), QStringList({"FRMmenpri"}));
+    }
+
+    void namesAndPasswordsAreOnlyEverValues_data() {
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<bool>("enters");
+        QTest::newRow("exact") << "O'Brien"
+                               << "50%ñ'\"" << true;
+        QTest::newRow("quote escape") << "O'Brien"
+                                      << "' or '1'='1" << false;
+        QTest::newRow("percent is no wildcard") << "O'Brien"
+                                                << "50%" << false;
+        QTest::newRow("percent user") << "%"
+                                      << "50%ñ'\"" << false;
+        QTest::newRow("other case") << "O'Brien"
+                                    << "50%Ñ'\"" << false;
+        QTest::newRow("default password in capitals") << "Admin"
+                                                      << "QAMPO" << false;
+        QTest::newRow("trailing blank") << "O'Brien"
+                                        << "50%ñ'\" " << false;
+    }
+    void namesAndPasswordsAreOnlyEverValues() {
+        QFETCH(QString, user);
+        QFETCH(QString, password);
+        QFETCH(bool, enters);
+        program->addAccount("O'Brien", "50%ñ'\"", "2");
+        program->login(user, password);
+        QCOMPARE(windows->shown().size(), enters ? 1 : 0);
+        QCOMPARE(messages->texts(), enters ? QStringList() : QStringList({"No existe usuario"}));
+    }
+
+    void aBadServerShowsTheEnginesMessageAndACorrectedOneWorks_data() {
+        QTest::addColumn<QString>("server");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("unknown host") << "servidor-inexistente.invalid"
+                                      << "servidor-inexistente";
+        QTest::newRow("missing folder") << "/no/existe/esta/carpeta"
+                                        << "/no/existe/esta/carpeta";
+    }
+    void aBadServerShowsTheEnginesMessageAndACorrectedOneWorks() {
+        QFETCH(QString, server);
+        QFETCH(QString, says);
+        const QString good = login()->EDIserv->text();
+        login()->EDIserv->setText(server);
+        program->login("Admin", "qampo");
+        QCOMPARE(messages->errors().size(), 1);
+        QVERIFY2(messages->errors().first().contains(says), qPrintable(messages->errors().first()));
+        QVERIFY(windows->shown().isEmpty());
+        QCOMPARE(login()->Edit1->text(), QStringLiteral("Admin")); // the window stays as it was
+        login()->EDIserv->setText(good);
+        program->login("Admin", "qampo");
+        QCOMPARE(windows->shown(), QStringList({"FRMmenpri"}));
+    }
+
+    void anotherLoginReappliesTheRights() {
+        program->addAccount("seguimiento", "clave", "3");
+        windows->whenShown("FRMmenpri", [&](Form&) {
+            QVERIFY(menu()->Configuracin1->isEnabled());
+            QVERIFY(menu()->Archivo1->isEnabled());
+        });
+        windows->whenShown("FRMmenpri", [&](Form&) {
+            QVERIFY(!menu()->Configuracin1->isEnabled());
+            QVERIFY(!menu()->Archivo1->isEnabled());
+            QVERIFY(!menu()->edicion1->isEnabled());
+            QVERIFY(menu()->informe1->isEnabled());
+            QVERIFY(menu()->avance1->isEnabled());
+            QVERIFY(menu()->reporte1->isEnabled());
+            QCOMPARE(program->app().session().loginName(), QStringLiteral("seguimiento"));
+        });
+        program->login("Admin", "qampo");
+        program->login("seguimiento", "clave");
+        QCOMPARE(windows->shown().size(), 2);
+    }
+
+    void aTypeOutsideOneToFourLeavesTheStates() {
+        program->addAccount("consulta", "clave", "2");
+        program->addAccount("raro", "clave", "7");
+        program->addAccount("texto", "clave", "x");
+        // At the first login of a run every item is enabled.
+        windows->whenShown("FRMmenpri", [&](Form&) {
+            for (QAction* a :
+                 {menu()->Archivo1, menu()->edicion1, menu()->informe1, menu()->avance1,
+                  menu()->reporte1, menu()->Configuracin1, menu()->Cerrar1})
+                QVERIFY2(a->isEnabled(), qPrintable(a->objectName()));
+        });
+        program->login("raro", "clave");
+        program->login("consulta", "clave");
+        for (const char* user : {"raro", "texto"}) {
+            windows->whenShown("FRMmenpri", [&](Form&) {
+                QVERIFY(!menu()->Archivo1->isEnabled());
+                QVERIFY(!menu()->informe1->isEnabled());
+                QVERIFY(menu()->reporte1->isEnabled());
+                QVERIFY(menu()->avance1->isEnabled());
+                QVERIFY(!menu()->Presupuestario1->isVisible());
+            });
+            program->login(QString::fromLatin1(user), "clave");
+        }
+        QCOMPARE(windows->shown().size(), 4);
+    }
+
+    void theMenuItemsPrepareTheirWindows() {
+        program->addAccount("planifica", "clave", "4");
+        windows->whenShown("FRMmenpri", [&](Form&) {
+            TFRMmuestra* m = program->app().FRMmuestra();
+            m->BTNgrabaprod->setVisible(true);
+            m->BTNelimina->setEnabled(true);
+            menu()->Datosiniciales2->trigger();
+            QCOMPARE(m->LBLestado1->text(), QStringLiteral("A"));
+            QCOMPARE(m->LBLtitulo->text(),
+                     QStringLiteral("Agregar Productos ó Acciones principales"));
+            QVERIFY(m->BTNagreprod->isEnabled() && !m->BTNagreprod->isHidden());
+            QVERIFY(!m->BTNgrabaprod->isEnabled() && m->BTNgrabaprod->isHidden());
+            QVERIFY(!m->BTNelimina->isEnabled());
+            QVERIFY(program->app().DTM()->ADOTvicemin->isOpen());
+            menu()->ProgramasResultados2->trigger();
+            QCOMPARE(m->LBLestado1->text(), QStringLiteral("M"));
+            QCOMPARE(m->LBLtitulo->text(), QStringLiteral("Modificación"));
+            menu()->Usuarios1->trigger();
+        });
+        program->login("Admin", "qampo");
+        QCOMPARE(windows->shown(),
+                 QStringList({"FRMmenpri", "FRMmuestra", "FRMmuestra", "FRMusuario"}));
+
+        windows->clear();
+        windows->whenShown("FRMmenpri", [&](Form&) {
+            TDTM* dtm = program->app().DTM();
+            TFRMavance* a = program->app().FRMavance();
+            a->BTNgraba->setEnabled(true);
+            a->BTNsig->setEnabled(false);
+            dtm->ADOTunidad->open();
+            menu()->avance1->trigger();
+            QVERIFY(!a->BTNgraba->isEnabled());
+            QVERIFY(a->BTNagrega->isEnabled() && a->BTNantes->isEnabled() &&
+                    a->BTNsig->isEnabled());
+            QVERIFY(!dtm->ADOTvicemin->isOpen() && !dtm->ADOTdirecc->isOpen() &&
+                    !dtm->ADOTunidad->isOpen());
+            QVERIFY(a->DBLvicemin->isHidden() && a->DBLdirecc->isHidden() &&
+                    a->DBLunidad->isHidden());
+        });
+        program->login("planifica", "clave");
+        QCOMPARE(windows->shown(), QStringList({"FRMmenpri", "FRMavance"}));
+    }
+
+    void theReportItemsSetTheKind() {
+        windows->whenShown("FRMmenpri", [&](Form&) {
+            TDTM* dtm = program->app().DTM();
+            TFRMavaunidad* r = program->app().FRMavaunidad();
+            menu()->EntidadDesconcentrada1->trigger();
+            QCOMPARE(dtm->ADOTvicemin->filter().text(), QStringLiteral("tipo='EX'"));
+            QVERIFY(dtm->ADOTvicemin->isFiltered());
+            QCOMPARE(r->LBLtipo->text(), QStringLiteral("EX"));
+            QCOMPARE(r->Label1->text(),
+                     QStringLiteral("Avance de acción territorial por unidad ejecutora"));
+            menu()->Ministerio1->trigger();
+            QCOMPARE(dtm->ADOTvicemin->filter().text(), QStringLiteral("tipo='MN'"));
+            QVERIFY(dtm->ADOTvicemin->rowCount() > 0);
+            for (dtm->ADOTvicemin->first(); !dtm->ADOTvicemin->eof(); dtm->ADOTvicemin->next())
+                QCOMPARE(dtm->ADOTvicemin->text("tipo"), QStringLiteral("MN"));
+            QCOMPARE(r->LBLtipo->text(), QStringLiteral("MN"));
+            QCOMPARE(r->Label1->text(), QStringLiteral("Avance de productos por unidad"));
+            QVERIFY(dtm->Tmes->isOpen() && dtm->ADOTunidad->isOpen());
+        });
+        program->login("Admin", "qampo");
+        QCOMPARE(windows->shown(), QStringList({"FRMmenpri", "FRMavaunidad", "FRMavaunidad"}));
+    }
+
+    void cerrarSalirAndClosingTheLoginEndTheProgram() {
+        windows->whenShown("FRMmenpri", [&](Form&) { menu()->Cerrar1->trigger(); });
+        program->login("Admin", "qampo");
+        QVERIFY(program->app().terminated());
+
+        TestProgram second;
+        QTest::mouseClick(second.app().FRMmenu()->Label8, Qt::LeftButton);
+        QVERIFY(second.app().terminated());
+        QVERIFY(messages->shown().isEmpty());
+    }
+
+    void closingTheLoginWindowEndsTheProgram() {
+        login()->show();
+        login()->close();
+        QVERIFY(program->app().terminated());
+    }
+
+    void theHoverColours() {
+        TFRMmenu* l = login();
+        auto moveOver = [](QWidget* w) {
+            QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), w->mapToGlobal(QPointF(2, 2)),
+                             Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(w, &move);
+        };
+        moveOver(l->LBLingreso);
+        QCOMPARE(l->LBLingreso->textColour(), QColor(244, 0, 0));
+        moveOver(l->Label8);
+        QCOMPARE(l->Label8->textColour(), QColor(62, 158, 255));
+        moveOver(l->Panel1);
+        QCOMPARE(l->LBLingreso->textColour(), QColor(128, 0, 0));
+        QCOMPARE(l->Label8->textColour(), QColor(0, 82, 164));
+        moveOver(l->Label8);
+        moveOver(l);
+        QCOMPARE(l->Label8->textColour(), QColor(0, 82, 164));
+    }
+};
+
+MONITOREO_TEST_MAIN(new TestSession, rightsTests(), screenTests())
+#include "tst_session.moc"

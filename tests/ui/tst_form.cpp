@@ -1,0 +1,219 @@
+#include "core/error.h"
+#include "fixture/testdb.h"
+#include "fixture/uiscript.h"
+#include "store/query.h"
+#include "store/storeerror.h"
+#include "ui/form.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+// A window that counts its activations and writes what its handlers are told to.
+class Probe : public Form {
+public:
+    Probe(Connection* c, const QString& name)
+        : Form(name, QStringLiteral("Prueba"))
+        , conn(c) {
+        button = new QPushButton(QStringLiteral("Grabar"), this);
+        button->setObjectName(QStringLiteral("BTNgraba"));
+        body()->addWidget(button);
+        handle(button, &QPushButton::clicked, &Probe::BTNgrabaClick);
+    }
+    void optOut() { setReactivation(false, false); }
+
+    int activations = 0;
+    std::function<void()> onClick;
+    Connection* conn;
+    QPushButton* button;
+
+    void BTNgrabaClick() { onClick(); }
+    void write(int n) {
+        Query w(conn, QStringLiteral("insert into t_prodaccion (cod_unidad, uni_gestion, "
+                                     "id_proyecto) values ('U1', '2008', ?)"));
+        w.setParam(0, n);
+        w.exec();
+    }
+
+protected:
+    void FormActivate() override { ++activations; }
+};
+
+} // namespace
+
+class TestForm : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestDatabase> db;
+    std::unique_ptr<Connection> c;
+    std::unique_ptr<ScriptedMessages> messages;
+    std::unique_ptr<ScriptedWindows> windows;
+
+    qint64 headers() {
+        return db->scalar(QStringLiteral("select count(*) from t_prodaccion")).toLongLong();
+    }
+
+private slots:
+    void init() {
+        db = std::make_unique<TestDatabase>();
+        c = db->connect();
+        messages = std::make_unique<ScriptedMessages>();
+        windows = std::make_unique<ScriptedWindows>();
+    }
+    void cleanup() {
+        windows.reset();
+        messages.reset();
+        c.reset();
+        db.reset();
+    }
+
+    void anErrorInAHandlerIsShownAndUndoesTheAction() {
+        Probe w(c.get(), QStringLiteral("FRMprueba"));
+        w.onClick = [&] {
+            w.write(1);
+            w.write(2);
+            c->execDirect(QStringLiteral("insert into no_such_table values (1)"));
+        };
+        QTest::mouseClick(w.button, Qt::LeftButton);
+        QCOMPARE(messages->errors().size(), 1);
+        QVERIFY(messages->errors().first().contains(QStringLiteral("no_such_table")));
+        QCOMPARE(headers(), qint64(0));
+        QVERIFY(!c->inTransaction());
+
+        messages->clear();
+        w.onClick = [&] {
+            w.write(3);
+            throw ConversionError(QStringLiteral("\"abc\" no es un número"));
+        };
+        QTest::mouseClick(w.button, Qt::LeftButton);
+        QCOMPARE(messages->errors(), QStringList({"\"abc\" no es un número"}));
+        QCOMPARE(headers(), qint64(0));
+
+        messages->clear();
+        w.onClick = [&] { w.write(4); };
+        QTest::mouseClick(w.button, Qt::LeftButton);
+        QVERIFY(messages->shown().isEmpty());
+        QCOMPARE(headers(), qint64(1));
+    }
+
+    void aBoxCommitsWhatWasWrittenAndActivatesAgain() {
+        Probe w(c.get(), QStringLiteral("FRMprueba"));
+        w.onClick = [&] {
+            w.write(1);
+            QVERIFY(c->inTransaction());
+            w.inform(QStringLiteral("Registro guardado"));
+            QVERIFY(!c->inTransaction()); // no lock is held while the box shows
+            QCOMPARE(headers(), qint64(1));
+            w.write(2);
+            c->execDirect(QStringLiteral("insert into no_such_table values (1)"));
+        };
+        QTest::mouseClick(w.button, Qt::LeftButton);
+        QCOMPARE(w.activations, 1);
+        QCOMPARE(messages->texts().first(), QStringLiteral("Registro guardado"));
+        QCOMPARE(headers(), qint64(1)); // what followed the box was undone
+
+        messages->answerNext(true);
+        w.onClick = [&] { QVERIFY(w.confirm(QStringLiteral("¿Eliminar?"))); };
+        QTest::mouseClick(w.button, Qt::LeftButton);
+        QCOMPARE(w.activations, 2);
+        QVERIFY(messages->errors().size() == 1);
+    }
+
+    void showingRunsTheActivationFirst() {
+        Probe w(c.get(), QStringLiteral("FRMprueba"));
+        int seenInside = -1;
+        windows->whenShown("FRMprueba", [&](Form&) { seenInside = w.activations; });
+        w.showModal();
+        QCOMPARE(seenInside, 1);
+        QCOMPARE(windows->shown(), QStringList({"FRMprueba"}));
+    }
+
+    void aChildWindowActivatesItsOpenerAgainAndActsOnItsOwn() {
+        Probe parent(c.get(), QStringLiteral("FRMpadre"));
+        Probe child(c.get(), QStringLiteral("FRMhijo"));
+        child.onClick = [&] {
+            child.write(2);
+            throw ConversionError(QStringLiteral("mal"));
+        };
+        windows->whenShown("FRMhijo", [&](Form&) {
+            QVERIFY(!c->inTransaction()); // the opener's writes were committed before
+            QTest::mouseClick(child.button, Qt::LeftButton);
+        });
+        parent.onClick = [&] {
+            parent.write(1);
+            parent.open(&child);
+            parent.write(3);
+        };
+        QTest::mouseClick(parent.button, Qt::LeftButton);
+        QCOMPARE(child.activations, 1);
+        QCOMPARE(parent.activations, 1);
+        QCOMPARE(messages->errors(), QStringList({"mal"}));
+        // The child's failed action undid only its own row.
+        QCOMPARE(db->scalar(QStringLiteral("select count(*) from t_prodaccion where id_proyecto "
+                                           "in (1, 3)"))
+                     .toInt(),
+                 2);
+        QCOMPARE(headers(), qint64(2));
+    }
+
+    void windowsThatOptOutAreNotActivatedAgain() {
+        Probe parent(c.get(), QStringLiteral("FRMpadre"));
+        Probe child(c.get(), QStringLiteral("FRMhijo"));
+        parent.optOut();
+        parent.onClick = [&] {
+            parent.inform(QStringLiteral("Hola"));
+            parent.open(&child);
+        };
+        QTest::mouseClick(parent.button, Qt::LeftButton);
+        QCOMPARE(parent.activations, 0);
+        QCOMPARE(child.activations, 1);
+    }
+
+    void escapeDoesNotCloseAWindowNorEnterPressAButton() {
+        Probe w(c.get(), QStringLiteral("FRMprueba"));
+        int clicks = 0;
+        w.onClick = [&] { ++clicks; };
+        auto* edit = new QLineEdit(&w);
+        w.body()->addWidget(edit);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTest::keyClick(&w, Qt::Key_Escape);
+        QVERIFY(w.isVisible());
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(clicks, 0);
+        QVERIFY(w.isVisible());
+    }
+
+    void theHeaderShowsNumberAndTitle() {
+        class Titled : public Form {
+        public:
+            Titled()
+                : Form(QStringLiteral("FRMtitulo"), QStringLiteral("Ventana")) {
+                number = screenNumber(QStringLiteral("Label5"), QStringLiteral("3"));
+                heading =
+                    title(QStringLiteral("LBLtitulo"), QStringLiteral("Registro de productos"));
+            }
+            QLabel* number;
+            QLabel* heading;
+        } w;
+        QCOMPARE(w.windowTitle(), QStringLiteral("Ventana"));
+        QCOMPARE(w.findChild<QLabel*>("Label5"), w.number);
+        QCOMPARE(w.number->text(), QStringLiteral("3"));
+        QCOMPARE(w.findChild<QLabel*>("LBLtitulo")->text(),
+                 QStringLiteral("Registro de productos"));
+        w.resize(600, 300);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(w.number->geometry().left() < w.heading->geometry().left());
+        QVERIFY(w.number->geometry().top() < 40);
+    }
+};
+
+QObject* formTests() {
+    return new TestForm;
+}
+
+#include "tst_form.moc"

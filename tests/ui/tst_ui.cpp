@@ -1,0 +1,6 @@
+#include "fixture/testmain.h"
+
+QObject* formTests();
+QObject* widgetTests();
+
+MONITOREO_TEST_MAIN(formTests(), widgetTests())

@@ -1,0 +1,248 @@
+#include "fixture/testdb.h"
+#include "fixture/uiscript.h"
+#include "store/datasource.h"
+#include "store/table.h"
+#include "ui/clicklabel.h"
+#include "ui/datepicker.h"
+#include "ui/dbedit.h"
+#include "ui/dbgrid.h"
+#include "ui/dblookup.h"
+#include "ui/focushighlight.h"
+#include "ui/form.h"
+#include "ui/keyfilter.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+class TestWidgets : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestDatabase> db;
+    std::unique_ptr<Connection> c;
+    std::unique_ptr<ScriptedMessages> messages;
+
+private slots:
+    void init() {
+        db = std::make_unique<TestDatabase>();
+        c = db->connect();
+        messages = std::make_unique<ScriptedMessages>();
+    }
+    void cleanup() {
+        messages.reset();
+        c.reset();
+        db.reset();
+    }
+
+    void theGridSelectsTheCurrentRowBothWays() {
+        Table months(c.get(), QStringLiteral("t_mes"));
+        DataSource source(&months);
+        DBGrid grid;
+        grid.setDataSource(&source);
+        grid.setColumns({{"mes", "Mes", 120}, {"num", "Número"}});
+        months.open();
+        QCOMPARE(grid.model()->rowCount(), 12);
+        QCOMPARE(grid.model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Mes"));
+        QCOMPARE(grid.horizontalHeader()->visualIndex(1), 0); // "mes" shown first
+        QCOMPARE(grid.horizontalHeader()->visualIndex(0), 1);
+        QCOMPARE(grid.cellText(2, "mes"), QStringLiteral("Marzo"));
+        QCOMPARE(grid.currentIndex().row(), 0);
+
+        grid.selectRow(4);
+        QCOMPARE(months.currentRow(), 4);
+        QCOMPARE(months.text("mes"), QStringLiteral("Mayo"));
+        months.last();
+        QCOMPARE(grid.currentIndex().row(), 11);
+        months.refresh();
+        QCOMPARE(grid.currentIndex().row(), 11); // kept through a new read
+
+        grid.setColouring([&](int row, const QString& field) {
+            DBGrid::CellColours colours;
+            if (months.valueAt(row, 0).toInt() > 6)
+                colours.background = QColor(255, 255, 0);
+            colours.bold = field == QLatin1String("mes");
+            return colours;
+        });
+        const QModelIndex late = grid.model()->index(8, 1);
+        const QModelIndex early = grid.model()->index(1, 1);
+        QCOMPARE(grid.model()->data(late, Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 0));
+        QVERIFY(!grid.model()->data(early, Qt::BackgroundRole).isValid());
+        QVERIFY(grid.model()->data(early, Qt::FontRole).value<QFont>().bold());
+    }
+
+    void gridsShowDatesAndAmountsAsTheSystemWritesThem() {
+        c->execDirect(QStringLiteral("insert into t_distribucion (cod_area, id_producto, gestion, "
+                                     "correlativo, monto_total, fecact) values ('U1', 1, '2008', "
+                                     "1, 1500.5, '2008-03-05')"));
+        Table t(c.get(), QStringLiteral("t_distribucion"));
+        DataSource source(&t);
+        DBGrid grid;
+        grid.setDataSource(&source);
+        t.open();
+        QCOMPARE(grid.cellText(0, "monto_total"), QStringLiteral("1500,5"));
+        QCOMPARE(grid.cellText(0, "fecact"), QStringLiteral("05/mar/2008"));
+        QCOMPARE(grid.cellText(0, "fecmod"), QString());
+    }
+
+    void aLookupListMovesItsDatasetAndTheDetailsFollow() {
+        Table vice(c.get(), QStringLiteral("t_vicemin"));
+        Table dir(c.get(), QStringLiteral("t_direccion"));
+        dir.setMaster(&vice, {"cod_min", "cod_vicemin", "vicmin_gestion"},
+                      {"cod_min", "cod_vicemin", "dir_gestion"});
+        DataSource vs(&vice), ds(&dir);
+        DBLookupComboBox DBLvicemin, DBLdirecc;
+        DBLvicemin.setListSource(&vs, "cod_vicemin", "vicmin_nombre");
+        DBLdirecc.setListSource(&ds, "cod_direc", "dir_nombre");
+        vice.setFilterText(QStringLiteral("vicmin_gestion='2008' and tipo='MN'"));
+        vice.setFiltered(true);
+        vice.open();
+        dir.open();
+        QCOMPARE(DBLvicemin.count(), 2);
+        QCOMPARE(DBLvicemin.currentIndex(), -1);
+        QCOMPARE(DBLvicemin.itemText(1), QStringLiteral("Viceministerio de Tierras"));
+        QSignalSpy picked(&DBLvicemin, &DBLookupComboBox::picked);
+        DBLvicemin.pick(1);
+        QCOMPARE(picked.size(), 1);
+        QCOMPARE(DBLvicemin.keyValue().toString(), QStringLiteral("V02"));
+        QCOMPARE(DBLvicemin.currentText(), QStringLiteral("Viceministerio de Tierras"));
+        QCOMPARE(vice.currentRow(), 1);
+        QCOMPARE(DBLdirecc.count(), 1);
+        QCOMPARE(DBLdirecc.itemText(0), QStringLiteral("Dirección General de Tierras"));
+
+        // A new read keeps the entry shown; a key the list lacks shows nothing.
+        vice.refresh();
+        QCOMPARE(DBLvicemin.currentText(), QStringLiteral("Viceministerio de Tierras"));
+        DBLvicemin.setKeyValue(QStringLiteral("E01"));
+        QCOMPARE(DBLvicemin.currentIndex(), -1);
+        DBLvicemin.setKeyValue(QStringLiteral("V01"));
+        QCOMPARE(DBLvicemin.currentIndex(), 0);
+        QCOMPARE(vice.currentRow(), 1); // setting the key does not move the dataset
+    }
+
+    void boundBoxesShowAndWriteTheCurrentRow() {
+        Table t(c.get(), QStringLiteral("t_mes"));
+        DataSource source(&t);
+        Form w(QStringLiteral("FRMprueba"), QStringLiteral("Prueba"));
+        auto* name = new DBEdit(&w);
+        auto* number = new DBEdit(&w);
+        auto* memo = new DBMemo(&w);
+        auto* other = new QLineEdit(&w);
+        for (QWidget* box : {static_cast<QWidget*>(name), static_cast<QWidget*>(number),
+                             static_cast<QWidget*>(memo), static_cast<QWidget*>(other)})
+            w.body()->addWidget(box);
+        name->setDataSource(&source, "mes");
+        number->setDataSource(&source, "num");
+        memo->setDataSource(&source, "mes");
+        t.open();
+        QCOMPARE(name->text(), QStringLiteral("Enero"));
+        QCOMPARE(memo->toPlainText(), QStringLiteral("Enero"));
+        t.next();
+        QCOMPARE(name->text(), QStringLiteral("Febrero"));
+        QCOMPARE(number->text(), QStringLiteral("2"));
+
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        name->setFocus();
+        name->selectAll();
+        QTest::keyClicks(name, QStringLiteral("FEBRERO"));
+        other->setFocus(); // leaving the box writes it
+        QCOMPARE(t.state(), Table::State::Edit);
+        QCOMPARE(memo->toPlainText(), QStringLiteral("FEBRERO"));
+        t.post();
+        QCOMPARE(db->scalar(QStringLiteral("select mes from t_mes where num = 2")).toString(),
+                 QStringLiteral("FEBRERO"));
+
+        number->setFocus();
+        number->selectAll();
+        QTest::keyClicks(number, QStringLiteral("dos"));
+        other->setFocus();
+        QCOMPARE(messages->errors().size(), 1);
+        QCOMPARE(number->text(), QStringLiteral("2")); // back to the field's value
+        t.cancel();
+
+        memo->setFocus();
+        memo->selectAll();
+        QTest::keyClicks(memo, QStringLiteral("Mes dos"));
+        other->setFocus();
+        t.post();
+        QCOMPARE(db->scalar(QStringLiteral("select mes from t_mes where num = 2")).toString(),
+                 QStringLiteral("Mes dos"));
+        name->setReadOnly(true);
+        QCOMPARE(name->text(), QStringLiteral("Mes dos"));
+    }
+
+    void datePickersShowTheSystemsDatesWithinTheirLimits() {
+        DatePicker DTPini;
+        DTPini.setEarliest(QDate(2008, 1, 1));
+        DTPini.setLatest(QDate(2008, 12, 31));
+        DTPini.setDate(QDate(2008, 3, 5));
+        QCOMPARE(DTPini.text(), QStringLiteral("05/mar/2008"));
+        QVERIFY(DTPini.calendarPopup());
+        DTPini.setDate(QDate(2009, 2, 1));
+        QCOMPARE(DTPini.date(), QDate(2008, 12, 31));
+        DTPini.setDate(QDate(2007, 2, 1));
+        QCOMPARE(DTPini.date(), QDate(2008, 1, 1));
+    }
+
+    void keyFiltersRefuseOtherCharacters() {
+        QLineEdit box;
+        setKeyFilter(&box, KeyFilter::digits, 3);
+        QTest::keyClicks(&box, QStringLiteral("1a2-3 4"));
+        QCOMPARE(box.text(), QStringLiteral("123"));
+        QLineEdit amount;
+        setKeyFilter(&amount, KeyFilter::decimal);
+        QTest::keyClicks(&amount, QStringLiteral("1.500,5 Bs"));
+        QCOMPARE(amount.text(), QStringLiteral("1.500,5"));
+        int pos = 0;
+        QString pasted = QStringLiteral("12a");
+        QCOMPARE(box.validator()->validate(pasted, pos), QValidator::Invalid);
+    }
+
+    void theBoxBeingTypedInIsYellow() {
+        Form w(QStringLiteral("FRMprueba"), QStringLiteral("Prueba"));
+        auto* first = new QLineEdit(&w);
+        auto* second = new QLineEdit(&w);
+        auto* fixed = new QLineEdit(&w);
+        fixed->setReadOnly(true);
+        auto* year = new QComboBox(&w);
+        year->setEditable(true);
+        for (QWidget* b : {static_cast<QWidget*>(first), static_cast<QWidget*>(second),
+                           static_cast<QWidget*>(fixed), static_cast<QWidget*>(year)})
+            w.body()->addWidget(b);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const QColor normal = second->palette().color(QPalette::Base);
+        first->setFocus();
+        QCOMPARE(first->palette().color(QPalette::Base), FocusHighlight::colour());
+        second->setFocus();
+        QCOMPARE(first->palette().color(QPalette::Base), normal);
+        QCOMPARE(second->palette().color(QPalette::Base), FocusHighlight::colour());
+        fixed->setFocus();
+        QCOMPARE(fixed->palette().color(QPalette::Base), normal);
+        year->setFocus();
+        QCOMPARE(year->palette().color(QPalette::Base), FocusHighlight::colour());
+    }
+
+    void aClickLabelIsAButton() {
+        ClickLabel l(QStringLiteral("Ingresar"));
+        QSignalSpy clicked(&l, &ClickLabel::clicked);
+        QTest::mouseClick(&l, Qt::LeftButton);
+        QTest::keyClick(&l, Qt::Key_Space);
+        QCOMPARE(clicked.size(), 2);
+        l.setTextColour(QColor(128, 0, 0));
+        QCOMPARE(l.textColour(), QColor(128, 0, 0));
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(&l);
+        QCOMPARE(a->role(), QAccessible::Button);
+        QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Ingresar"));
+    }
+};
+
+QObject* widgetTests() {
+    return new TestWidgets;
+}
+
+#include "tst_widgets.moc"

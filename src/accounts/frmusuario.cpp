@@ -1,7 +1,5 @@
 #include "frmusuario.h"
 
-#include <QLabel>
-
 TFRMusuario::TFRMusuario(QWidget* parent)
     : Form(QStringLiteral("FRMusuario"), QStringLiteral("FRMusuario"), parent) {
     LBLnumero = screenNumber(QStringLiteral("LBLnumero"), QStringLiteral("60"));

@@ -1,16 +1,10 @@
 #include "frmindica.h"
 
-#include <QLabel>
-
 TFRMindica::TFRMindica(QWidget* parent)
     : Form(QStringLiteral("FRMindica"), QStringLiteral("Indicadores generales"), parent) {
     Label1 = screenNumber(QStringLiteral("Label1"), QStringLiteral("22"));
     Label6 = title(QStringLiteral("Label6"), QStringLiteral("Indicadores generales"));
-    LBLcodigo = new QLabel(this);
-    LBLcodigo->setObjectName(QStringLiteral("LBLcodigo"));
-    LBLcodigo->setVisible(false);
-    LBLproy = new QLabel(this);
-    LBLproy->setObjectName(QStringLiteral("LBLproy"));
-    LBLproy->setVisible(false);
+    LBLcodigo = parameter(QStringLiteral("LBLcodigo"));
+    LBLproy = parameter(QStringLiteral("LBLproy"));
     body()->addStretch(1);
 }

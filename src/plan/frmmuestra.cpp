@@ -1,31 +1,16 @@
 #include "frmmuestra.h"
 
-#include <QLabel>
-#include <QPushButton>
-
 TFRMmuestra::TFRMmuestra(QWidget* parent)
     : Form(QStringLiteral("FRMmuestra"), QStringLiteral("Seguimiento a unidades del Ministerio"),
            parent) {
     Label5 = screenNumber(QStringLiteral("Label5"), QStringLiteral("3"));
     LBLtitulo = title(QStringLiteral("LBLtitulo"), QStringLiteral("Registro de productos"));
-    LBLestado1 = new QLabel(this);
-    LBLestado1->setObjectName(QStringLiteral("LBLestado1"));
-    LBLestado1->setVisible(false);
-    LBLcodigo = new QLabel(this);
-    LBLcodigo->setObjectName(QStringLiteral("LBLcodigo"));
-    LBLcodigo->setVisible(false);
-    LBLprod = new QLabel(this);
-    LBLprod->setObjectName(QStringLiteral("LBLprod"));
-    LBLprod->setVisible(false);
-    BTNagreprod = new QPushButton(QStringLiteral("A&gregar  registro"), this);
-    BTNagreprod->setObjectName(QStringLiteral("BTNagreprod"));
-    body()->addWidget(BTNagreprod);
-    BTNgrabaprod = new QPushButton(QStringLiteral("Grabar registro"), this);
-    BTNgrabaprod->setObjectName(QStringLiteral("BTNgrabaprod"));
+    LBLestado1 = parameter(QStringLiteral("LBLestado1"));
+    LBLcodigo = parameter(QStringLiteral("LBLcodigo"));
+    LBLprod = parameter(QStringLiteral("LBLprod"));
+    BTNagreprod = button(QStringLiteral("BTNagreprod"), QStringLiteral("A&gregar  registro"));
+    BTNgrabaprod = button(QStringLiteral("BTNgrabaprod"), QStringLiteral("Grabar registro"));
     BTNgrabaprod->setVisible(false);
-    body()->addWidget(BTNgrabaprod);
-    BTNelimina = new QPushButton(QStringLiteral("Eliminar registro"), this);
-    BTNelimina->setObjectName(QStringLiteral("BTNelimina"));
-    body()->addWidget(BTNelimina);
+    BTNelimina = button(QStringLiteral("BTNelimina"), QStringLiteral("Eliminar registro"));
     body()->addStretch(1);
 }

@@ -1,16 +1,10 @@
 #include "frmverpro.h"
 
-#include <QLabel>
-
 TFRMverpro::TFRMverpro(QWidget* parent)
     : Form(QStringLiteral("FRMverpro"), QStringLiteral("Información acción territorial"), parent) {
     LBLtitulo = title(QStringLiteral("LBLtitulo"),
                       QStringLiteral("Información sobre acciones territoriales"));
-    LBLcodigo = new QLabel(this);
-    LBLcodigo->setObjectName(QStringLiteral("LBLcodigo"));
-    LBLcodigo->setVisible(false);
-    LBLproy = new QLabel(this);
-    LBLproy->setObjectName(QStringLiteral("LBLproy"));
-    LBLproy->setVisible(false);
+    LBLcodigo = parameter(QStringLiteral("LBLcodigo"));
+    LBLproy = parameter(QStringLiteral("LBLproy"));
     body()->addStretch(1);
 }

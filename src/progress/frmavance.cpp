@@ -2,9 +2,6 @@
 
 #include "ui/dblookup.h"
 
-#include <QLabel>
-#include <QPushButton>
-
 TFRMavance::TFRMavance(QWidget* parent)
     : Form(QStringLiteral("FRMavance"), QStringLiteral("Informe avance mensual"), parent) {
     LBLtitulo = title(QStringLiteral("LBLtitulo"), QStringLiteral("Informe de avance mensual"));
@@ -17,23 +14,11 @@ TFRMavance::TFRMavance(QWidget* parent)
     DBLunidad = new DBLookupComboBox(this);
     DBLunidad->setObjectName(QStringLiteral("DBLunidad"));
     body()->addWidget(DBLunidad);
-    LBLcodigo = new QLabel(this);
-    LBLcodigo->setObjectName(QStringLiteral("LBLcodigo"));
-    LBLcodigo->setVisible(false);
-    LBLprod = new QLabel(this);
-    LBLprod->setObjectName(QStringLiteral("LBLprod"));
-    LBLprod->setVisible(false);
-    BTNagrega = new QPushButton(QStringLiteral("Agregar avance"), this);
-    BTNagrega->setObjectName(QStringLiteral("BTNagrega"));
-    body()->addWidget(BTNagrega);
-    BTNgraba = new QPushButton(QStringLiteral("Grabar"), this);
-    BTNgraba->setObjectName(QStringLiteral("BTNgraba"));
-    body()->addWidget(BTNgraba);
-    BTNantes = new QPushButton(QStringLiteral("Ver anterior"), this);
-    BTNantes->setObjectName(QStringLiteral("BTNantes"));
-    body()->addWidget(BTNantes);
-    BTNsig = new QPushButton(QStringLiteral("Ver siguiente"), this);
-    BTNsig->setObjectName(QStringLiteral("BTNsig"));
-    body()->addWidget(BTNsig);
+    LBLcodigo = parameter(QStringLiteral("LBLcodigo"));
+    LBLprod = parameter(QStringLiteral("LBLprod"));
+    BTNagrega = button(QStringLiteral("BTNagrega"), QStringLiteral("Agregar avance"));
+    BTNgraba = button(QStringLiteral("BTNgraba"), QStringLiteral("Grabar"));
+    BTNantes = button(QStringLiteral("BTNantes"), QStringLiteral("Ver anterior"));
+    BTNsig = button(QStringLiteral("BTNsig"), QStringLiteral("Ver siguiente"));
     body()->addStretch(1);
 }

@@ -1,27 +1,13 @@
 #include "query.h"
 
 #include "connection.h"
+#include "statement.h"
 #include "storeerror.h"
 #include "values.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-
-namespace {
-
-QSqlQuery prepared(Connection& connection, const PositionalSql& sql, const QVariantList& params) {
-    QSqlQuery q(connection.database());
-    q.setForwardOnly(true);
-    q.setNumericalPrecisionPolicy(QSql::HighPrecision);
-    if (!q.prepare(sql.text))
-        throw StoreError(engineMessage(q.lastError()));
-    for (const QVariant& p : params)
-        q.addBindValue(toBound(p));
-    return q;
-}
-
-} // namespace
 
 Query::Query(Connection* connection, const QString& sql, QObject* parent)
     : Dataset(connection, parent)
@@ -50,9 +36,7 @@ void Query::setFieldType(const QString& field, ColumnType type) {
 void Query::open() {
     close();
     connection()->ensureOpen();
-    QSqlQuery q = prepared(*connection(), m_positional, m_params);
-    if (!q.exec())
-        throw StoreError(engineMessage(q.lastError()));
+    QSqlQuery q = runStatement(*connection(), m_positional.text, m_params);
     const QSqlRecord record = q.record();
     QStringList names;
     QVector<std::optional<ColumnType>> columnTypes;
@@ -81,9 +65,7 @@ void Query::open() {
 int Query::exec() {
     close();
     connection()->aboutToWrite();
-    QSqlQuery q = prepared(*connection(), m_positional, m_params);
-    if (!q.exec())
-        throw StoreError(engineMessage(q.lastError()));
+    QSqlQuery q = runStatement(*connection(), m_positional.text, m_params);
     const int affected = q.numRowsAffected();
     q.finish();
     return affected;

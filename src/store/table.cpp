@@ -4,6 +4,7 @@
 #include "core/datetext.h"
 #include "core/error.h"
 #include "core/money.h"
+#include "statement.h"
 #include "storeerror.h"
 #include "values.h"
 
@@ -150,15 +151,7 @@ void Table::read(int keepRow) {
         columnTypes.append(c.type);
     QVector<Row> rows;
     if (!noRows) {
-        QSqlQuery q(connection()->database());
-        q.setForwardOnly(true);
-        q.setNumericalPrecisionPolicy(QSql::HighPrecision);
-        if (!q.prepare(sql))
-            throw StoreError(engineMessage(q.lastError()));
-        for (const QVariant& p : params)
-            q.addBindValue(toBound(p));
-        if (!q.exec())
-            throw StoreError(engineMessage(q.lastError()));
+        QSqlQuery q = runStatement(*connection(), sql, params);
         const int n = int(m_def->columns.size());
         while (q.next()) {
             Row row;
@@ -344,13 +337,7 @@ void Table::post() {
     if (pg)
         sql += QStringLiteral(" RETURNING ctid::text");
     conn.aboutToWrite();
-    QSqlQuery q(conn.database());
-    if (!q.prepare(sql))
-        throw StoreError(engineMessage(q.lastError()));
-    for (const QVariant& p : params)
-        q.addBindValue(toBound(p));
-    if (!q.exec())
-        throw StoreError(engineMessage(q.lastError()));
+    QSqlQuery q = runStatement(conn, sql, params);
     QVariant newId;
     if (pg) {
         if (q.next())
@@ -395,14 +382,11 @@ void Table::remove() {
         throw StoreError(QStringLiteral("%1: no hay registro para eliminar").arg(m_def->name));
     Connection& conn = *connection();
     conn.aboutToWrite();
-    QSqlQuery q(conn.database());
-    if (!q.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?")
-                       .arg(quoted(m_def->name), rowIdExpression())))
-        throw StoreError(engineMessage(q.lastError()));
     const int at = currentRow();
-    q.addBindValue(rows()[at].rowId);
-    if (!q.exec())
-        throw StoreError(engineMessage(q.lastError()));
+    QSqlQuery q = runStatement(
+        conn,
+        QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoted(m_def->name), rowIdExpression()),
+        {rows()[at].rowId});
     const int affected = q.numRowsAffected();
     q.finish();
     if (affected < 1)

@@ -51,6 +51,20 @@ QLabel* Form::title(const QString& name, const QString& text) {
     return label;
 }
 
+QLabel* Form::parameter(const QString& name, const QString& text) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(name);
+    label->setVisible(false);
+    return label;
+}
+
+QPushButton* Form::button(const QString& name, const QString& caption) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(name);
+    m_body->addWidget(b);
+    return b;
+}
+
 void Form::caption(QLabel* label, QWidget* box) {
     label->setBuddy(box);
     const QString name = QString(label->text()).remove(u'&');

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QDialog>
+#include <QLabel>
+#include <QPushButton>
 #include <QString>
 #include <QVBoxLayout>
 #include <functional>
 
-class QLabel;
 class QWidget;
 
 // The base of every window: a dialog with its screen number in the top-left corner, its
@@ -53,6 +54,12 @@ protected:
     // The header: the screen number label in the corner and the title label.
     QLabel* screenNumber(const QString& name, const QString& number);
     QLabel* title(const QString& name, const QString& text);
+
+    // A hidden label through which a caller hands this window a value before showing it
+    // (a unit code, a product number, a mode letter).
+    QLabel* parameter(const QString& name, const QString& text = QString());
+    // A button with its caption, placed in the body.
+    QPushButton* button(const QString& name, const QString& caption);
 
     // Makes `label` the caption of `box`: its buddy, and the box's accessible name.
     static void caption(QLabel* label, QWidget* box);

@@ -70,8 +70,7 @@ private slots:
     }
 
     void theLoginWindowsDefaults() {
-        TestProgram fresh; // the boxes as a new program shows them
-        TFRMmenu* l = fresh.app().FRMmenu();
+        TFRMmenu* l = login(); // the boxes as a new program shows them
         QCOMPARE(l->Edit1->text(), QStringLiteral("Admin"));
         QCOMPARE(l->Edit2->text(), QStringLiteral("qampo"));
         QCOMPARE(l->Edit2->echoMode(), QLineEdit::Password);
@@ -336,9 +335,11 @@ private slots:
         program->login("Admin", "qampo");
         QVERIFY(program->app().terminated());
 
-        TestProgram second;
-        QTest::mouseClick(second.app().FRMmenu()->Label8, Qt::LeftButton);
-        QVERIFY(second.app().terminated());
+        program.reset(); // one program at a time
+        program = std::make_unique<TestProgram>();
+        QVERIFY(!program->app().terminated());
+        QTest::mouseClick(login()->Label8, Qt::LeftButton);
+        QVERIFY(program->app().terminated());
         QVERIFY(messages->shown().isEmpty());
     }
 

@@ -1,27 +1,16 @@
 #include "core/datetext.h"
 #include "core/money.h"
-#include "fixture/testdb.h"
+#include "fixture/storetest.h"
 #include "store/query.h"
 #include "store/sqltext.h"
 #include "store/storeerror.h"
 
 #include <QTest>
 
-class TestDataset : public QObject {
+class TestDataset : public StoreTest {
     Q_OBJECT
 
-    std::unique_ptr<TestDatabase> db;
-    std::unique_ptr<Connection> c;
-
 private slots:
-    void init() {
-        db = std::make_unique<TestDatabase>();
-        c = db->connect();
-    }
-    void cleanup() {
-        c.reset();
-        db.reset();
-    }
 
     void namedParametersBecomePositions() {
         const PositionalSql p = toPositional(QStringLiteral(

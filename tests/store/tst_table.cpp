@@ -1,6 +1,6 @@
 #include "core/error.h"
 #include "core/money.h"
-#include "fixture/testdb.h"
+#include "fixture/storetest.h"
 #include "store/query.h"
 #include "store/storeerror.h"
 #include "store/table.h"
@@ -8,15 +8,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-class TestTable : public QObject {
+class TestTable : public StoreTest {
     Q_OBJECT
-
-    std::unique_ptr<TestDatabase> db;
-    std::unique_ptr<Connection> c;
-
-    qint64 count(const QString& where) {
-        return db->scalar(QStringLiteral("select count(*) from ") + where).toLongLong();
-    }
 
     void addHeader(Table& t, const QString& unit, const QString& year, int number,
                    const QString& name) {
@@ -30,14 +23,6 @@ class TestTable : public QObject {
     }
 
 private slots:
-    void init() {
-        db = std::make_unique<TestDatabase>();
-        c = db->connect();
-    }
-    void cleanup() {
-        c.reset();
-        db.reset();
-    }
 
     void appendEditCancelPostAndDelete() {
         Table t(c.get(), QStringLiteral("t_prodaccion"));

@@ -1,5 +1,5 @@
 #include "core/numbering.h"
-#include "fixture/testdb.h"
+#include "fixture/storetest.h"
 #include "store/actionscope.h"
 #include "store/query.h"
 #include "store/storeerror.h"
@@ -8,15 +8,9 @@
 #include <mutex>
 #include <thread>
 
-class TestTransactions : public QObject {
+class TestTransactions : public StoreTest {
     Q_OBJECT
 
-    std::unique_ptr<TestDatabase> db;
-    std::unique_ptr<Connection> c;
-
-    qint64 count(const QString& where) {
-        return db->scalar(QStringLiteral("select count(*) from ") + where).toLongLong();
-    }
     void insertHeader(Connection& conn, int number) {
         Query w(&conn, QStringLiteral("insert into t_prodaccion (cod_unidad, uni_gestion, "
                                       "id_proyecto, proy_ok) values ('U1', '2008', ?, 'S')"));
@@ -25,14 +19,6 @@ class TestTransactions : public QObject {
     }
 
 private slots:
-    void init() {
-        db = std::make_unique<TestDatabase>();
-        c = db->connect();
-    }
-    void cleanup() {
-        c.reset();
-        db.reset();
-    }
 
     void anActionThatFailsLeavesNothingBehind() {
         try {

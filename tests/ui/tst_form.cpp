@@ -1,5 +1,5 @@
 #include "core/error.h"
-#include "fixture/testdb.h"
+#include "fixture/storetest.h"
 #include "fixture/uiscript.h"
 #include "store/query.h"
 #include "store/storeerror.h"
@@ -44,11 +44,9 @@ protected:
 
 } // namespace
 
-class TestForm : public QObject {
+class TestForm : public StoreTest {
     Q_OBJECT
 
-    std::unique_ptr<TestDatabase> db;
-    std::unique_ptr<Connection> c;
     std::unique_ptr<ScriptedMessages> messages;
     std::unique_ptr<ScriptedWindows> windows;
 
@@ -58,16 +56,14 @@ class TestForm : public QObject {
 
 private slots:
     void init() {
-        db = std::make_unique<TestDatabase>();
-        c = db->connect();
+        StoreTest::init();
         messages = std::make_unique<ScriptedMessages>();
         windows = std::make_unique<ScriptedWindows>();
     }
     void cleanup() {
         windows.reset();
         messages.reset();
-        c.reset();
-        db.reset();
+        StoreTest::cleanup();
     }
 
     void anErrorInAHandlerIsShownAndUndoesTheAction() {

@@ -1,4 +1,4 @@
-#include "fixture/testdb.h"
+#include "fixture/storetest.h"
 #include "fixture/uiscript.h"
 #include "store/datasource.h"
 #include "store/table.h"
@@ -18,23 +18,19 @@
 #include <QSignalSpy>
 #include <QTest>
 
-class TestWidgets : public QObject {
+class TestWidgets : public StoreTest {
     Q_OBJECT
 
-    std::unique_ptr<TestDatabase> db;
-    std::unique_ptr<Connection> c;
     std::unique_ptr<ScriptedMessages> messages;
 
 private slots:
     void init() {
-        db = std::make_unique<TestDatabase>();
-        c = db->connect();
+        StoreTest::init();
         messages = std::make_unique<ScriptedMessages>();
     }
     void cleanup() {
         messages.reset();
-        c.reset();
-        db.reset();
+        StoreTest::cleanup();
     }
 
     void theGridSelectsTheCurrentRowBothWays() {

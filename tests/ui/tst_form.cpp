@@ -1,3 +1,4 @@
+#include "app/application.h"
 #include "core/error.h"
 #include "fixture/storetest.h"
 #include "fixture/uiscript.h"
@@ -5,8 +6,10 @@
 #include "store/storeerror.h"
 #include "ui/form.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -181,6 +184,14 @@ private slots:
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(clicks, 0);
         QVERIFY(w.isVisible());
+    }
+
+    void questionsAnswerSiOrNo() {
+        Application::prepare(*qApp);
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Sistema de Monitoreo"),
+                        QStringLiteral("¿Eliminar?"), QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Sí"));
+        QCOMPARE(box.button(QMessageBox::No)->text().remove(u'&'), QStringLiteral("No"));
     }
 
     void theHeaderShowsNumberAndTitle() {

@@ -19,7 +19,7 @@ install_packages() {
   as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
-build_packages=(build-essential cmake ninja-build ccache qt6-base-dev libqt6sql6-sqlite
+build_packages=(build-essential cmake ninja-build ccache qt6-base-dev libqt6sql6-sqlite libsqlite3-dev
                 libqt6sql6-psql qt6-translations-l10n qt6-qpa-plugins libgl-dev fonts-dejavu-core
                 xvfb xauth)
 

@@ -25,3 +25,15 @@ QDate dateFromParamText(const QString& text) {
         throw ConversionError(QStringLiteral("\"%1\" no es una fecha válida").arg(text));
     return date;
 }
+
+QDate dateFromText(const QString& text, const QLocale& locale) {
+    static const QRegularExpression dmy(QStringLiteral("^\\d{1,2}/\\d{1,2}/\\d{4}$"));
+    if (dmy.match(text).hasMatch())
+        return dateFromParamText(text);
+    QDate date = locale.toDate(text, QStringLiteral("dd/MMM/yyyy"));
+    if (!date.isValid())
+        date = QDate::fromString(text, Qt::ISODate);
+    if (!date.isValid())
+        throw ConversionError(QStringLiteral("\"%1\" no es una fecha válida").arg(text));
+    return date;
+}

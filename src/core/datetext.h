@@ -13,3 +13,7 @@ QString paramDateText(const QDate& date);
 // Reads a day/month/year text ("05/03/2008", also "5/3/2008"). Throws ConversionError
 // when the text is not a valid date.
 QDate dateFromParamText(const QString& text);
+
+// Reads a date as the user may see or type it: "05/03/2008", "05/mar/2008" (the locale's
+// abbreviation) or "2008-03-05". Throws ConversionError otherwise.
+QDate dateFromText(const QString& text, const QLocale& locale = QLocale());

@@ -7,8 +7,10 @@
 #include <QAtomicInt>
 #include <QDir>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <sqlite3.h>
 
 namespace {
 
@@ -21,6 +23,33 @@ constexpr int busyTimeoutMs = 10000;
 // An address that does not answer fails after this many seconds instead of the
 // system's minutes.
 constexpr int connectTimeoutS = 10;
+
+// SQLite's own lower() and upper() change only the letters A to Z; these change every
+// letter, as PostgreSQL's do, so that "Ñandú" and "ñandú" compare alike on both engines.
+template <bool toLower> void caseFunction(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    const QString value = QString::fromUtf8(text, sqlite3_value_bytes(argv[0]));
+    const QByteArray result = (toLower ? value.toLower() : value.toUpper()).toUtf8();
+    sqlite3_result_text(context, result.constData(), int(result.size()), SQLITE_TRANSIENT);
+}
+
+void addCaseFunctions(const QSqlDatabase& db) {
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return;
+    sqlite3* s = *static_cast<sqlite3* const*>(handle.constData());
+    if (!s)
+        return;
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    sqlite3_create_function_v2(s, "lower", 1, flags, nullptr, &caseFunction<true>, nullptr, nullptr,
+                               nullptr);
+    sqlite3_create_function_v2(s, "upper", 1, flags, nullptr, &caseFunction<false>, nullptr,
+                               nullptr, nullptr);
+}
 
 QString folderPath(const QString& text) {
     if (text == QLatin1String("~"))
@@ -122,6 +151,7 @@ void Connection::open() {
     if (m_server.isEmpty())
         throw StoreError(QStringLiteral("No se indicó el servidor de la base de datos"));
     const ConnectionTarget target = m_resolver(m_server);
+    bool opened = false;
     QString failure;
     {
         QSqlDatabase db;
@@ -145,12 +175,11 @@ void Connection::open() {
             db.setPassword(target.password);
             db.setConnectOptions(QStringLiteral("connect_timeout=%1").arg(connectTimeoutS));
         }
-        if (!db.isValid())
-            failure = engineMessage(db.lastError());
-        else if (!db.open())
+        opened = db.isValid() && db.open();
+        if (!opened)
             failure = engineMessage(db.lastError());
     }
-    if (!failure.isNull()) {
+    if (!opened) {
         QSqlDatabase::removeDatabase(m_name);
         throw StoreError(failure + QStringLiteral("\n(") + target.describe() + QLatin1Char(')'));
     }
@@ -167,6 +196,8 @@ void Connection::open() {
 void Connection::prepareDatabase() {
     if (m_target.engine == Engine::PostgreSQL)
         execDirect(QStringLiteral("SET DateStyle TO 'ISO, DMY'"));
+    else
+        addCaseFunctions(database());
     installIfEmpty(*this);
 }
 
@@ -194,14 +225,22 @@ void Connection::ensureOpen() {
 void Connection::execDirect(const QString& sql) {
     ensureOpen();
     QSqlQuery q(database());
-    if (!q.exec(sql))
+    if (!q.exec(sql)) {
+        statementFailed();
         throw StoreError(engineMessage(q.lastError()));
+    }
+}
+
+void Connection::statementFailed() {
+    if (m_inTransaction)
+        m_failed = true;
 }
 
 void Connection::beginTransaction() {
     execDirect(m_target.engine == Engine::SQLite ? QStringLiteral("BEGIN IMMEDIATE")
                                                  : QStringLiteral("BEGIN"));
     m_inTransaction = true;
+    m_failed = false;
     m_locked.clear();
 }
 
@@ -215,6 +254,8 @@ void Connection::lockForNumbering(const QString& table) {
     const TableDef* def = findTable(table);
     if (!def)
         throw StoreError(QStringLiteral("No existe la tabla %1").arg(table));
+    if (!ActionScope::active())
+        throw StoreError(QStringLiteral("Un número nuevo se toma solo dentro de una acción"));
     aboutToWrite();
     // On SQLite the write transaction itself keeps every other writer out.
     if (m_inTransaction && m_target.engine == Engine::PostgreSQL && !m_locked.contains(def->name)) {
@@ -226,6 +267,12 @@ void Connection::lockForNumbering(const QString& table) {
 void Connection::commitTransaction() {
     if (!m_inTransaction)
         return;
+    // After a failed statement PostgreSQL answers COMMIT by rolling back without an
+    // error; nothing half done may pass for done.
+    if (m_failed) {
+        rollbackTransaction();
+        throw StoreError(QStringLiteral("La acción no se guardó: una de sus órdenes falló"));
+    }
     try {
         execDirect(QStringLiteral("COMMIT"));
     } catch (...) {
@@ -240,6 +287,7 @@ void Connection::rollbackTransaction() {
     if (!m_inTransaction)
         return;
     m_inTransaction = false;
+    m_failed = false;
     m_locked.clear();
     if (m_open) {
         QSqlQuery q(database());

@@ -59,6 +59,8 @@ public:
     // the table locked against other workstations until the action ends.
     void lockForNumbering(const QString& table);
     bool inTransaction() const { return m_inTransaction; }
+    // A statement failed: the transaction it ran in can no longer be committed.
+    void statementFailed();
     void commitTransaction();
     void rollbackTransaction();
 
@@ -81,5 +83,6 @@ private:
     ConnectionTarget m_target;
     bool m_open = false;
     bool m_inTransaction = false;
+    bool m_failed = false;
     QStringList m_locked;
 };

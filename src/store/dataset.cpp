@@ -12,6 +12,31 @@ Dataset::Dataset(Connection* connection, QObject* parent)
     connect(connection, &Connection::aboutToClose, this, &Dataset::close);
 }
 
+Dataset::~Dataset() {
+    for (DetailLink* d : m_details)
+        d->masterGone();
+}
+
+void Dataset::addDetail(DetailLink* detail) {
+    if (!m_details.contains(detail))
+        m_details.append(detail);
+}
+
+void Dataset::removeDetail(DetailLink* detail) {
+    m_details.removeAll(detail);
+}
+
+void Dataset::moveDetails() {
+    for (DetailLink* d : m_details)
+        d->masterMoved();
+}
+
+void Dataset::rowValuesChangedAt(int row) {
+    emit rowValuesChanged(row);
+    if (row == m_current)
+        moveDetails();
+}
+
 void Dataset::close() {
     if (!m_open)
         return;
@@ -23,6 +48,7 @@ void Dataset::close() {
     m_bof = m_eof = true;
     emit rowsReset();
     emit closed();
+    moveDetails();
 }
 
 void Dataset::setContent(QStringList names, QVector<std::optional<ColumnType>> types,
@@ -40,11 +66,13 @@ void Dataset::setContent(QStringList names, QVector<std::optional<ColumnType>> t
     m_eof = m_rows.isEmpty();
     emit rowsReset();
     emit currentChanged(m_current);
+    moveDetails();
 }
 
 void Dataset::markOpen() {
     m_open = true;
     emit opened();
+    moveDetails();
 }
 
 void Dataset::setCurrent(int row) {
@@ -52,6 +80,7 @@ void Dataset::setCurrent(int row) {
         return;
     m_current = row;
     emit currentChanged(row);
+    moveDetails();
 }
 
 void Dataset::first() {

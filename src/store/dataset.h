@@ -14,12 +14,27 @@
 class Connection;
 class Money;
 
+// A dataset that follows the current row of another (a detail of a master). The master
+// calls it directly, so that what reading the detail throws reaches the master's caller.
+class DetailLink {
+public:
+    virtual void masterMoved() = 0;
+    virtual void masterGone() = 0;
+
+protected:
+    ~DetailLink() = default;
+};
+
 // Rows read into memory at open, with a current row and the usual moves. The base of
 // queries and table row sets. Field names are found whatever their case.
 class Dataset : public QObject {
     Q_OBJECT
 public:
     explicit Dataset(Connection* connection, QObject* parent = nullptr);
+    ~Dataset() override;
+
+    void addDetail(DetailLink* detail);
+    void removeDetail(DetailLink* detail);
 
     Connection* connection() const { return m_connection; }
 
@@ -81,6 +96,8 @@ protected:
     void markOpen();
     int requireField(const QString& field) const;
     void setCurrent(int row);
+    // The values of a row changed; details of the current row follow.
+    void rowValuesChangedAt(int row);
 
     // Called before the current row moves or the rows close; a table posts its edits.
     virtual void leavingRow() {}
@@ -91,7 +108,10 @@ protected:
     const QVector<std::optional<ColumnType>>& types() const { return m_types; }
 
 private:
+    void moveDetails();
+
     Connection* m_connection;
+    QList<DetailLink*> m_details;
     bool m_open = false;
     QStringList m_names;
     QHash<QString, int> m_index;

@@ -33,10 +33,18 @@ void Query::setFieldType(const QString& field, ColumnType type) {
     m_fieldTypes.insert(field.toLower(), type);
 }
 
+QVariantList Query::boundParams() const {
+    QVariantList values;
+    for (int i = 0; i < m_params.size(); ++i)
+        values.append(
+            paramForColumn(m_params[i], columnTypeByName(m_positional.parameterColumns.value(i))));
+    return values;
+}
+
 void Query::open() {
     close();
     connection()->ensureOpen();
-    QSqlQuery q = runStatement(*connection(), m_positional.text, m_params);
+    QSqlQuery q = runStatement(*connection(), m_positional.text, boundParams());
     const QSqlRecord record = q.record();
     QStringList names;
     QVector<std::optional<ColumnType>> columnTypes;
@@ -65,7 +73,7 @@ void Query::open() {
 int Query::exec() {
     close();
     connection()->aboutToWrite();
-    QSqlQuery q = runStatement(*connection(), m_positional.text, m_params);
+    QSqlQuery q = runStatement(*connection(), m_positional.text, boundParams());
     const int affected = q.numRowsAffected();
     q.finish();
     return affected;

@@ -26,6 +26,8 @@ public:
     int exec();
 
 private:
+    QVariantList boundParams() const;
+
     QString m_sql;
     PositionalSql m_positional;
     QVariantList m_params;

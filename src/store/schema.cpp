@@ -294,8 +294,12 @@ QString columnDdl(const ColumnDef& c, Engine engine) {
                                 .arg(name));
     case ColumnType::Money:
         // SQLite keeps the amount as its exact decimal text; a NUMERIC column there would
-        // turn it into a double and lose digits beyond the fifteenth.
-        return name + (pg ? QStringLiteral(" NUMERIC(19,4)") : QStringLiteral(" TEXT"));
+        // turn it into a double and lose digits beyond the fifteenth. Amounts are therefore
+        // never compared, ordered or summed in SQL: that is done with Money.
+        return name + (pg ? QStringLiteral(" NUMERIC(19,4)")
+                          : QStringLiteral(" TEXT CHECK (%1 IS NULL OR (%1 NOT GLOB '*[^0-9.-]*' "
+                                           "AND %1 GLOB '*[0-9]*'))")
+                                .arg(name));
     case ColumnType::Memo:
         return name + QStringLiteral(" TEXT");
     }

@@ -1,13 +1,20 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // A statement of the system turned into one every engine prepares: each ":name" (the same
 // name used twice is two positions) becomes a "?" in order of appearance. Quoted texts,
 // quoted names and "::" casts are left as they are.
+//
+// For each parameter it also tells the column it is compared with or stored into, where
+// the statement says so plainly ("col = :x", "t.col >= ?", "col between ? and ?",
+// "insert into t (a, b) values (?, ?)"), so that a text can be handed to the engine as
+// the value that column holds (a day/month/year text as a date).
 struct PositionalSql {
     QString text;
     int parameterCount = 0;
+    QStringList parameterColumns; // lower case; empty where no column is plain
 };
 
 PositionalSql toPositional(const QString& sql);

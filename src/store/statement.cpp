@@ -6,15 +6,27 @@
 
 #include <QSqlError>
 
+namespace {
+
+void bindAll(QSqlQuery& q, const QVariantList& params) {
+    for (const QVariant& p : params)
+        q.addBindValue(toBound(p));
+}
+
+} // namespace
+
 QSqlQuery runStatement(Connection& connection, const QString& sql, const QVariantList& params) {
     QSqlQuery q(connection.database());
     q.setForwardOnly(true);
     q.setNumericalPrecisionPolicy(QSql::HighPrecision);
-    if (!q.prepare(sql))
+    bool ok = q.prepare(sql);
+    if (ok) {
+        bindAll(q, params);
+        ok = q.exec();
+    }
+    if (!ok) {
+        connection.statementFailed();
         throw StoreError(engineMessage(q.lastError()));
-    for (const QVariant& p : params)
-        q.addBindValue(toBound(p));
-    if (!q.exec())
-        throw StoreError(engineMessage(q.lastError()));
+    }
     return q;
 }

@@ -8,7 +8,6 @@
 #include "storeerror.h"
 #include "values.h"
 
-#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -26,12 +25,10 @@ QVariant toColumnValue(const QVariant& value, const ColumnDef& column) {
     switch (column.type) {
     case ColumnType::DateTime:
         if (isText) {
-            static const QRegularExpression dmy(QStringLiteral("^\\d{1,2}/\\d{1,2}/\\d{4}$"));
             const QString t = value.toString();
             if (t.isEmpty())
                 return {};
-            if (dmy.match(t).hasMatch())
-                return variantDateTime(dateFromParamText(t));
+            return variantDateTime(dateFromText(t));
         }
         return variantDateTime(value);
     case ColumnType::Money:
@@ -70,6 +67,11 @@ Table::Table(Connection* connection, const QString& tableName, QObject* parent)
         throw StoreError(QStringLiteral("No existe la tabla %1").arg(tableName));
 }
 
+Table::~Table() {
+    if (m_master)
+        m_master->removeDetail(this);
+}
+
 int Table::column(const QString& name) const {
     for (int i = 0; i < m_def->columns.size(); ++i)
         if (m_def->columns[i].name.compare(name, Qt::CaseInsensitive) == 0)
@@ -79,6 +81,11 @@ int Table::column(const QString& name) const {
 
 QStringList Table::keyColumns() const {
     return m_def->indexes.isEmpty() ? QStringList() : m_def->indexes.first().columns;
+}
+
+QString Table::rowIdSelect() const {
+    return connection()->engine() == Engine::SQLite ? QStringLiteral("rowid")
+                                                    : QStringLiteral("ctid::text");
 }
 
 QString Table::rowIdExpression() const {
@@ -102,8 +109,7 @@ void Table::open() {
 }
 
 QString Table::selectSql(QVariantList& params, bool& noRows) const {
-    QStringList columns{connection()->engine() == Engine::SQLite ? QStringLiteral("rowid")
-                                                                 : QStringLiteral("ctid::text")};
+    QStringList columns{rowIdSelect()};
     for (const ColumnDef& c : m_def->columns)
         columns.append(quoted(c.name));
     QStringList conditions;
@@ -119,13 +125,14 @@ QString Table::selectSql(QVariantList& params, bool& noRows) const {
     }
     noRows = false;
     if (m_master) {
-        if (!m_master->isOpen() || m_master->currentRow() < 0) {
+        const std::optional<QVariantList> link = masterLink();
+        if (!link) {
             noRows = true;
         } else {
             for (int i = 0; i < m_detailFields.size(); ++i) {
                 conditions.append(quoted(m_def->columns[column(m_detailFields[i])].name) +
                                   QStringLiteral(" = ?"));
-                params.append(m_master->value(m_masterFields[i]));
+                params.append(link->at(i));
             }
         }
     }
@@ -143,6 +150,8 @@ QString Table::selectSql(QVariantList& params, bool& noRows) const {
 }
 
 void Table::read(int keepRow) {
+    m_linkValues = m_master ? masterLink() : std::nullopt;
+    m_linkRead = true;
     QVariantList params;
     bool noRows = false;
     const QString sql = selectSql(params, noRows);
@@ -232,32 +241,41 @@ void Table::setOrder(const QStringList& columns) {
 
 void Table::setMaster(Dataset* master, const QStringList& masterFields,
                       const QStringList& detailFields) {
-    if (m_master)
-        disconnect(m_master, nullptr, this, nullptr);
     if (masterFields.size() != detailFields.size())
         throw StoreError(QStringLiteral("%1: enlace con campos desiguales").arg(m_def->name));
     for (const QString& f : detailFields)
         column(f);
+    if (m_master)
+        m_master->removeDetail(this);
     m_master = master;
     m_masterFields = masterFields;
     m_detailFields = detailFields;
-    if (!master)
-        return;
-    connect(master, &Dataset::opened, this, &Table::masterMoved);
-    connect(master, &Dataset::currentChanged, this, &Table::masterMoved);
-    connect(master, &Dataset::closed, this, &Table::masterMoved);
-    connect(master, &Dataset::rowValuesChanged, this, [this](int row) {
-        if (row == m_master->currentRow())
-            masterMoved();
-    });
+    m_linkRead = false;
+    if (master)
+        master->addDetail(this);
+}
+
+std::optional<QVariantList> Table::masterLink() const {
+    if (!m_master || !m_master->isOpen() || m_master->currentRow() < 0)
+        return std::nullopt;
+    QVariantList values;
+    for (const QString& f : m_masterFields)
+        values.append(m_master->value(f));
+    return values;
 }
 
 void Table::masterMoved() {
     if (!isOpen())
         return;
-    if (m_state == State::Edit || m_state == State::Insert)
-        cancel();
+    const std::optional<QVariantList> link = masterLink();
+    if (m_linkRead && link == m_linkValues)
+        return; // the same rows
+    leavingRow();
     read(0);
+}
+
+void Table::masterGone() {
+    m_master = nullptr;
 }
 
 QVariant Table::value(const QString& field) const {
@@ -270,6 +288,7 @@ void Table::append() {
     if (!isOpen())
         throw StoreError(QStringLiteral("%1: la tabla no está abierta").arg(m_def->name));
     leavingRow();
+    m_rowBeforeAppend = currentRow();
     QVector<Row> all = rows();
     Row row;
     row.values.resize(m_def->columns.size());
@@ -296,14 +315,13 @@ void Table::setField(const QString& field, const QVariant& value) {
             QStringLiteral("%1: el registro no está en modificación").arg(m_def->name));
     const int c = column(field);
     m_buffer[c] = toColumnValue(value, m_def->columns[c]);
-    emit rowValuesChanged(currentRow());
+    rowValuesChangedAt(currentRow());
 }
 
 void Table::post() {
     if (m_state != State::Edit && m_state != State::Insert)
         return;
     Connection& conn = *connection();
-    const bool pg = conn.engine() == Engine::PostgreSQL;
     const int n = int(m_def->columns.size());
     Row& row = rows()[currentRow()];
     QString sql;
@@ -320,40 +338,35 @@ void Table::post() {
                        marks.join(QStringLiteral(", ")));
     } else {
         QStringList sets;
+        QList<int> changed;
         for (int i = 0; i < n; ++i) {
             if (m_buffer[i] == row.values[i] && m_buffer[i].isNull() == row.values[i].isNull())
                 continue;
             sets.append(quoted(m_def->columns[i].name) + QStringLiteral(" = ?"));
             params.append(m_buffer[i]);
+            changed.append(i);
         }
         if (sets.isEmpty()) {
             setState(State::Browse);
             return;
         }
-        sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                  .arg(quoted(m_def->name), sets.join(QStringLiteral(", ")), rowIdExpression());
-        params.append(row.rowId);
+        sql = QStringLiteral("UPDATE %1 SET %2 WHERE ")
+                  .arg(quoted(m_def->name), sets.join(QStringLiteral(", "))) +
+              sameRow(row, changed, params);
     }
-    if (pg)
-        sql += QStringLiteral(" RETURNING ctid::text");
+    sql += QStringLiteral(" RETURNING ") + rowIdSelect();
     conn.aboutToWrite();
     QSqlQuery q = runStatement(conn, sql, params);
     QVariant newId;
-    if (pg) {
-        if (q.next())
-            newId = q.value(0);
-    } else if (m_state == State::Insert) {
-        newId = q.lastInsertId();
-    } else if (q.numRowsAffected() > 0) {
-        newId = row.rowId;
-    }
+    if (q.next())
+        newId = q.value(0);
     q.finish();
     if (!newId.isValid() || newId.isNull())
         throw rowGone();
     row.rowId = newId;
     row.values = m_buffer;
     setState(State::Browse);
-    emit rowValuesChanged(currentRow());
+    rowValuesChangedAt(currentRow());
 }
 
 void Table::cancel() {
@@ -362,11 +375,10 @@ void Table::cancel() {
         all.removeAt(currentRow());
         setState(State::Browse);
         QVector<std::optional<ColumnType>> columnTypes = types();
-        const int at = int(all.size()) - 1;
-        setContent(m_def->columnNames(), columnTypes, std::move(all), at);
+        setContent(m_def->columnNames(), columnTypes, std::move(all), m_rowBeforeAppend);
     } else if (m_state == State::Edit) {
         setState(State::Browse);
-        emit rowValuesChanged(currentRow());
+        rowValuesChangedAt(currentRow());
     }
     m_buffer.clear();
 }
@@ -383,19 +395,56 @@ void Table::remove() {
     Connection& conn = *connection();
     conn.aboutToWrite();
     const int at = currentRow();
-    QSqlQuery q = runStatement(
-        conn,
-        QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(quoted(m_def->name), rowIdExpression()),
-        {rows()[at].rowId});
-    const int affected = q.numRowsAffected();
+    QVariantList params;
+    const QString where = sameRow(rows()[at], {}, params);
+    QSqlQuery q = runStatement(conn,
+                               QStringLiteral("DELETE FROM %1 WHERE ").arg(quoted(m_def->name)) +
+                                   where + QStringLiteral(" RETURNING ") + rowIdSelect(),
+                               params);
+    const bool removed = q.next();
     q.finish();
-    if (affected < 1)
+    if (!removed)
         throw rowGone();
     QVector<Row> all = rows();
     all.removeAt(at);
     QVector<std::optional<ColumnType>> columnTypes = types();
     const int next = qMin(at, int(all.size()) - 1);
     setContent(m_def->columnNames(), columnTypes, std::move(all), next);
+}
+
+QString Table::sameRow(const Row& row, const QList<int>& alsoColumns, QVariantList& params) const {
+    QList<int> columns;
+    for (const QString& k : keyColumns())
+        columns.append(column(k));
+    for (int c : alsoColumns)
+        if (!columns.contains(c))
+            columns.append(c);
+    const QString same = connection()->engine() == Engine::PostgreSQL
+                             ? QStringLiteral(" IS NOT DISTINCT FROM ?")
+                             : QStringLiteral(" IS ?");
+    QString criteria;
+    QVariantList values;
+    for (int c : columns) {
+        // Texts and whole numbers compare exactly on both engines; amounts, dates and
+        // floats may be written in more than one form.
+        const ColumnType type = m_def->columns[c].type;
+        if (type != ColumnType::Text && type != ColumnType::Memo && type != ColumnType::Integer)
+            continue;
+        criteria += QStringLiteral(" AND ") + quoted(m_def->columns[c].name) + same;
+        values.append(row.values[c]);
+    }
+    const QString id = rowIdExpression();
+    params.append(row.rowId);
+    if (criteria.isEmpty())
+        return id + QStringLiteral(" = ?");
+    // The row read, if it still holds what was read; else (the engine gave it a new row
+    // number when another workstation changed other columns) a row that does.
+    params += values;
+    params += values;
+    const QString table = quoted(m_def->name);
+    return QStringLiteral("%1 = COALESCE((SELECT %1 FROM %2 WHERE %1 = ?%3), (SELECT %1 FROM %2 "
+                          "WHERE 1 = 1%3 LIMIT 1))")
+        .arg(id, table, criteria);
 }
 
 void Table::leavingRow() {

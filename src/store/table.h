@@ -6,12 +6,13 @@
 // A whole table as an updatable row set: filter, master/detail link, order, and the
 // append / edit / post / cancel / delete / refresh of single rows. Rows are found again
 // by the engine's own row identity, so that rows with equal values stay apart.
-class Table : public Dataset {
+class Table : public Dataset, private DetailLink {
     Q_OBJECT
 public:
     enum class State { Inactive, Browse, Edit, Insert };
 
     Table(Connection* connection, const QString& tableName, QObject* parent = nullptr);
+    ~Table() override;
 
     const TableDef& definition() const { return *m_def; }
 
@@ -30,7 +31,8 @@ public:
     void setOrder(const QStringList& columns);
 
     // Shows only the rows whose detail fields equal the master fields of the master's
-    // current row, following the master as it moves. No master row, no rows.
+    // current row, following the master as it moves (an edit in progress is posted
+    // first). No master row, no rows.
     void setMaster(Dataset* master, const QStringList& masterFields,
                    const QStringList& detailFields);
     Dataset* master() const { return m_master; }
@@ -39,8 +41,8 @@ public:
     void append();
     void edit();
     // Sets a field of the row being edited or appended. A date field takes a QDate or a
-    // "dd/mm/yyyy" text, an amount a Money or its text. ConversionError for a value that
-    // does not fit the column.
+    // date text ("05/03/2008", "05/mar/2008"), an amount a Money or its text ("1500,5").
+    // ConversionError for a value that does not fit the column.
     void setField(const QString& field, const QVariant& value);
     void post();
     void cancel();
@@ -58,11 +60,19 @@ protected:
 private:
     void read(int keepRow);
     QString selectSql(QVariantList& params, bool& noRows) const;
-    QString rowIdExpression() const;
+    QString rowIdExpression() const; // the engine's own row identity, in a condition
+    QString rowIdSelect() const;     // and as read
     QStringList keyColumns() const;
     int column(const QString& name) const;
     void setState(State state);
-    void masterMoved();
+    void masterMoved() override;
+    void masterGone() override;
+    // The master's values the detail rows must match; none without a master row.
+    std::optional<QVariantList> masterLink() const;
+    // The condition that finds the row as it was read (its key and the columns being
+    // changed still holding what was read), so that a row changed or removed elsewhere
+    // is not taken for it.
+    QString sameRow(const Row& row, const QList<int>& alsoColumns, QVariantList& params) const;
 
     const TableDef* m_def;
     Filter m_filter;
@@ -73,4 +83,7 @@ private:
     QStringList m_detailFields;
     State m_state = State::Inactive;
     QVector<QVariant> m_buffer;
+    int m_rowBeforeAppend = -1;
+    bool m_linkRead = false;
+    std::optional<QVariantList> m_linkValues;
 };

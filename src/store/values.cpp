@@ -1,5 +1,6 @@
 #include "values.h"
 
+#include "core/datetext.h"
 #include "core/error.h"
 #include "core/money.h"
 
@@ -84,6 +85,23 @@ QVariant fromStored(const QVariant& raw, std::optional<ColumnType> type) {
         return variantDateTime(raw);
     }
     return raw;
+}
+
+QVariant paramForColumn(const QVariant& value, std::optional<ColumnType> type) {
+    if (!type || value.typeId() != QMetaType::QString)
+        return value;
+    const QString text = value.toString();
+    if (*type == ColumnType::DateTime) {
+        try {
+            return dateFromText(text);
+        } catch (const ConversionError&) {
+            return value;
+        }
+    }
+    if (*type == ColumnType::Money)
+        if (const auto m = Money::tryParse(text))
+            return QVariant::fromValue(*m);
+    return value;
 }
 
 QString variantText(const QVariant& value) {

@@ -18,6 +18,11 @@ QVariant toBound(const QVariant& value);
 // ConversionError when a stored value does not fit its type.
 QVariant fromStored(const QVariant& raw, std::optional<ColumnType> type);
 
+// A parameter as the column it meets holds it: a date text ("05/03/2008", "05/mar/2008")
+// becomes a date, an amount text ("1500,5") an amount, as the engine of the system
+// converted them. Any other value, or a text that reads as neither, passes as it is.
+QVariant paramForColumn(const QVariant& value, std::optional<ColumnType> type);
+
 // Typed reads with the usual meaning of an empty field: "" and 0.
 QString variantText(const QVariant& value);
 qint64 variantInteger(const QVariant& value);

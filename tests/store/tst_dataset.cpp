@@ -149,6 +149,39 @@ private slots:
         QCOMPARE(q.text(QStringLiteral("monto_total")), QStringLiteral("922337203685477,5807"));
     }
 
+    void dateAndAmountTextsAreTakenAsTheirColumnsHoldThem() {
+        // The system hands dates over as "dd/mm/yyyy" texts and amounts as typed.
+        Query w(c.get(),
+                QStringLiteral("insert into t_producto (cod_area, id_proyecto, id_producto, "
+                               "pro_gestion, pro_fecini, pro_fecfin, pro_montotot) values "
+                               "(:area, :proy, :prod, :ges, :ini, :fin, :monto)"));
+        QCOMPARE(toPositional(w.sql()).parameterColumns,
+                 QStringList({"cod_area", "id_proyecto", "id_producto", "pro_gestion", "pro_fecini",
+                              "pro_fecfin", "pro_montotot"}));
+        w.setParams({"U1", "5", "5", "2008", "05/03/2008", "31/12/2008", "1500,5"});
+        w.exec();
+        Query q(c.get(), QStringLiteral("select * from t_producto where pro_fecini = :d and "
+                                        "t_producto.pro_fecfin >= ? and cod_area = 'U1'"));
+        q.setParams({"05/03/2008", "31/12/2008"});
+        q.open();
+        QCOMPARE(q.rowCount(), 1);
+        QCOMPARE(q.date("pro_fecini"), QDate(2008, 3, 5));
+        QCOMPARE(q.money("pro_montotot"), Money::parse(u"1500,5"));
+        Query between(c.get(), QStringLiteral("select count(*) as n from t_producto where "
+                                              "pro_fecini between ? and ?"));
+        QCOMPARE(toPositional(between.sql()).parameterColumns,
+                 QStringList({"pro_fecini", "pro_fecini"}));
+        between.setParams({"01/03/2008", "31/03/2008"});
+        between.open();
+        QCOMPARE(between.integer("n"), qint64(1));
+        // A text column keeps a date-like text as it was typed.
+        Query t(c.get(), QStringLiteral("update t_producto set pro_usucre = ? where cod_area = ?"));
+        t.setParams({"05/03/2008", "U1"});
+        t.exec();
+        QCOMPARE(db->scalar(QStringLiteral("select pro_usucre from t_producto")).toString(),
+                 QStringLiteral("05/03/2008"));
+    }
+
     void datesAreWholeDaysOnBothEngines() {
         Query w(c.get(), QStringLiteral("insert into t_hito (cod_area, id_producto, gestion, "
                                         "cod_hito, hito_fecini, hito_fecfin, hito_feccre) values "

@@ -161,6 +161,17 @@ private slots:
         QCOMPARE(count(*c, QStringLiteral("select count(*) from t_depar")), qint64(0));
     }
 
+    void lowerAndUpperKnowEveryLetter() {
+        TestDatabase db;
+        auto c = db.connect();
+        Query q(c.get(), QStringLiteral("select lower('ÑANDÚ Ä') as l, upper('ñandú ä') as u, "
+                                        "lower(null) as n"));
+        q.open();
+        QCOMPARE(q.text("l"), QStringLiteral("ñandú ä"));
+        QCOMPARE(q.text("u"), QStringLiteral("ÑANDÚ Ä"));
+        QVERIFY(q.isNull("n"));
+    }
+
     void repeatedLineNumbersAreAllowed() {
         TestDatabase db;
         auto c = db.connect();
@@ -184,6 +195,7 @@ private slots:
         QTest::newRow("integer out of range") << "update t_mes set num = 2147483648 where num = 1";
         QTest::newRow("not an integer") << "update t_mes set num = 'uno' where num = 1";
         QTest::newRow("not a date") << "update t_hito set hito_fecini = 'mañana'";
+        QTest::newRow("not an amount") << "insert into t_montomes (monto) values ('mucho')";
     }
     void bothEnginesRefuseWhatDoesNotFit() {
         QFETCH(QString, sql);

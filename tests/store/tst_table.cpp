@@ -246,6 +246,72 @@ private slots:
         QCOMPARE(count(QStringLiteral("t_mes where mes = 'Otro'")), qint64(0));
     }
 
+    void anUpdateMadeElsewhereIsNotOverwritten() {
+        Table t(c.get(), QStringLiteral("t_mes"));
+        t.open();
+        auto other = db->connect();
+        other->execDirect(QStringLiteral("update t_mes set mes = 'ENERO' where num = 1"));
+        t.edit();
+        t.setField(QStringLiteral("mes"), QStringLiteral("Primero"));
+        QVERIFY_THROWS_EXCEPTION(StoreError, t.post());
+        t.cancel();
+        QCOMPARE(count(QStringLiteral("t_mes where mes = 'ENERO'")), qint64(1));
+        // A change elsewhere to another column of a row does not stop an edit of this one,
+        // and stays.
+        other->execDirect(QStringLiteral("update t_mes set mes = 'FEBRERO' where num = 2"));
+        t.next();
+        t.edit();
+        t.setField(QStringLiteral("num"), 22);
+        t.post();
+        QCOMPARE(count(QStringLiteral("t_mes where num = 22 and mes = 'FEBRERO'")), qint64(1));
+    }
+
+    void aRowRemovedAndAddedElsewhereIsNotTakenForTheOld() {
+        Table t(c.get(), QStringLiteral("t_mes"));
+        t.open();
+        t.last();
+        auto other = db->connect();
+        // The new row may get the same row number the removed one had.
+        other->execDirect(QStringLiteral("delete from t_mes where num = 12"));
+        other->execDirect(QStringLiteral("insert into t_mes (num, mes) values (13, 'Extra')"));
+        QVERIFY_THROWS_EXCEPTION(StoreError, t.remove());
+        QCOMPARE(count(QStringLiteral("t_mes where num = 13")), qint64(1));
+    }
+
+    void aMasterMovePostsTheDetailsEdit() {
+        Table vice(c.get(), QStringLiteral("t_vicemin"));
+        Table dir(c.get(), QStringLiteral("t_direccion"));
+        dir.setMaster(&vice, {"cod_min", "cod_vicemin", "vicmin_gestion"},
+                      {"cod_min", "cod_vicemin", "dir_gestion"});
+        vice.setFilterText(QStringLiteral("vicmin_gestion='2008'"));
+        vice.setFiltered(true);
+        vice.open();
+        dir.open();
+        dir.edit();
+        dir.setField(QStringLiteral("dir_sigla"), QStringLiteral("NUEVA"));
+        vice.next();
+        QCOMPARE(dir.state(), Table::State::Browse);
+        QCOMPARE(count(QStringLiteral("t_direccion where dir_sigla = 'NUEVA'")), qint64(1));
+        // Editing a master field the link does not use leaves the detail alone.
+        dir.edit();
+        dir.setField(QStringLiteral("dir_sigla"), QStringLiteral("OTRA"));
+        vice.edit();
+        vice.setField(QStringLiteral("vicmin_sigla"), QStringLiteral("X"));
+        QCOMPARE(dir.state(), Table::State::Edit);
+        vice.cancel();
+        dir.cancel();
+    }
+
+    void cancellingAnAppendGoesBackToTheRowBefore() {
+        Table t(c.get(), QStringLiteral("t_mes"));
+        t.open();
+        t.moveTo(4);
+        t.append();
+        t.cancel();
+        QCOMPARE(t.currentRow(), 4);
+        QCOMPARE(t.text(QStringLiteral("mes")), QStringLiteral("Mayo"));
+    }
+
     void refreshStaysOnTheSameRow() {
         Table t(c.get(), QStringLiteral("t_mes"));
         t.open();

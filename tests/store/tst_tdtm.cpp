@@ -113,10 +113,12 @@ private slots:
     void catalogueLinksAndOrder() {
         dtm->t_sector->open();
         dtm->t_subsec->open();
+        int subsectors = 0;
         for (dtm->t_sector->first(); !dtm->t_sector->eof(); dtm->t_sector->next())
-            for (dtm->t_subsec->first(); !dtm->t_subsec->eof(); dtm->t_subsec->next())
+            for (dtm->t_subsec->first(); !dtm->t_subsec->eof(); dtm->t_subsec->next(), ++subsectors)
                 QCOMPARE(dtm->t_subsec->text(QStringLiteral("cod_sector")),
                          dtm->t_sector->text(QStringLiteral("cod_sector")));
+        QCOMPARE(subsectors, 11);
         dtm->t_politica->open();
         dtm->t_sectorial->open();
         dtm->t_politica->last();

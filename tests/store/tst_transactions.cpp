@@ -36,6 +36,20 @@ private slots:
         QCOMPARE(count(QStringLiteral("t_prodaccion")), qint64(1));
     }
 
+    void anActionWithAFailedStatementIsNeverCommitted() {
+        // Code that goes on after a failed statement (it caught the error) cannot commit
+        // what was written before it: on PostgreSQL that transaction is already lost.
+        ActionScope action;
+        insertHeader(*c, 1);
+        try {
+            c->execDirect(QStringLiteral("insert into no_such_table values (1)"));
+        } catch (const StoreError&) {
+        }
+        QVERIFY_THROWS_EXCEPTION(StoreError, action.commit());
+        QVERIFY(!c->inTransaction());
+        QCOMPARE(count(QStringLiteral("t_prodaccion")), qint64(0));
+    }
+
     void aCommittedActionStaysAndInnerScopesJoinIt() {
         {
             ActionScope outer;
@@ -74,6 +88,9 @@ private slots:
         insertHeader(*c, 1);
         QVERIFY(!c->inTransaction());
         QCOMPARE(count(QStringLiteral("t_prodaccion")), qint64(1));
+        // A number taken outside an action would not be safe from other workstations.
+        QVERIFY_THROWS_EXCEPTION(StoreError, c->lockForNumbering(QStringLiteral("t_prodaccion")));
+        ActionScope action;
         QVERIFY_THROWS_EXCEPTION(StoreError, c->lockForNumbering(QStringLiteral("no_such_table")));
     }
 

@@ -37,6 +37,7 @@ Application* current = nullptr;
 template <typename T> T* Application::make(T*& slot) {
     slot = new T;
     m_windows.append(slot);
+    m_startupOrder.append(slot->objectName());
     return slot;
 }
 
@@ -49,7 +50,8 @@ Application::Application()
     make(m_FRMmenu);
     make(m_FRMmenpri);
     make(m_FRMmuestra);
-    m_DTM = new TDTM(m_FRMmenu->ADOquv, this);
+    m_DTM = new TDTM(m_FRMmenu->ADOquv);
+    m_startupOrder.append(m_DTM->objectName());
     make(m_FRMorganiza);
     make(m_FRMingresodatos1);
     make(m_FRMindica);
@@ -74,11 +76,14 @@ Application::Application()
 }
 
 Application::~Application() {
-    // The data module's datasets go before the connection the login window owns.
+    // The windows bound to the data module's datasets go first, then the module, and last
+    // the login window with the connection the datasets work through.
+    for (auto it = m_windows.rbegin(); it != m_windows.rend(); ++it)
+        if (*it != m_FRMmenu)
+            delete *it;
     delete m_DTM;
     m_DTM = nullptr;
-    for (auto it = m_windows.rbegin(); it != m_windows.rend(); ++it)
-        delete *it;
+    delete m_FRMmenu;
     m_windows.clear();
     current = nullptr;
 }

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QStringList>
 
 class Form;
 class QApplication;
@@ -56,6 +57,8 @@ public:
 
     // Every window in the start-up order.
     const QList<Form*>& windows() const { return m_windows; }
+    // The names of every window and of the data module, in the order they were made.
+    const QStringList& startupOrder() const { return m_startupOrder; }
 
     TFRMmenu* FRMmenu() const { return m_FRMmenu; }
     TFRMmenpri* FRMmenpri() const { return m_FRMmenpri; }
@@ -86,6 +89,7 @@ private:
     template <typename T> T* make(T*& slot);
 
     QList<Form*> m_windows;
+    QStringList m_startupOrder;
     bool m_terminated = false;
     TFRMmenu* m_FRMmenu = nullptr;
     TFRMmenpri* m_FRMmenpri = nullptr;

@@ -65,9 +65,11 @@ TFRMmenu::TFRMmenu(QWidget* parent)
 
     ADOquv = new Connection(this);
     ADOquv->setObjectName(QStringLiteral("ADOquv"));
+    // Names and passwords compare without regard to case, as the system always did.
     Qusuario = new Query(ADOquv,
-                         QStringLiteral("select * from t_usuario where usuario = :usu and "
-                                        "contra = :contra and gestion = :ges"),
+                         QStringLiteral("select * from t_usuario where lower(usuario) = "
+                                        "lower(:usu) and lower(contra) = lower(:contra) and "
+                                        "gestion = :ges"),
                          this);
     Qusuario->setObjectName(QStringLiteral("Qusuario"));
 

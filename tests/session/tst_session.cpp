@@ -45,6 +45,14 @@ private slots:
     }
 
     void startUpMakesEveryWindowOnceInOrder() {
+        QCOMPARE(
+            program->app().startupOrder(),
+            QStringList({"FRMmenu",        "FRMmenpri",        "FRMmuestra",   "DTM",
+                         "FRMorganiza",    "FRMingresodatos1", "FRMindica",    "FRMgeografico",
+                         "FRMresponsable", "FRMsector",        "FRMavance",    "FRMverproducto",
+                         "FRMavaunidad",   "FRMfinanciero",    "FRMverpro",    "FRMingresoMN",
+                         "FRMverproMN",    "FRMunisectorial",  "FRMusuario",   "FRMvermetasex",
+                         "FRMverproEX",    "FRMvermas",        "FRMhistorial", "FRMpptoavance"}));
         QStringList names;
         for (Form* w : program->app().windows())
             names.append(w->objectName());
@@ -178,10 +186,13 @@ private slots:
                                                 << "50%" << false;
         QTest::newRow("percent user") << "%"
                                       << "50%ñ'\"" << false;
+        // Names and passwords compare without regard to case, accented letters too.
         QTest::newRow("other case") << "O'Brien"
-                                    << "50%Ñ'\"" << false;
-        QTest::newRow("default password in capitals") << "Admin"
-                                                      << "QAMPO" << false;
+                                    << "50%Ñ'\"" << true;
+        QTest::newRow("name in other case") << "o'brien"
+                                            << "50%ñ'\"" << true;
+        QTest::newRow("default account in capitals") << "ADMIN"
+                                                     << "QAMPO" << true;
         QTest::newRow("trailing blank") << "O'Brien"
                                         << "50%ñ'\" " << false;
     }

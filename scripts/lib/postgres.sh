@@ -3,7 +3,7 @@
 
 start_test_postgres() {
   local bin port dir runner=()
-  bin=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -n 1)
+  bin=$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -n 1 || true)
   if [ -z "$bin" ]; then
     echo "PostgreSQL is not installed: its tests will be skipped" >&2
     return 0
@@ -13,9 +13,18 @@ start_test_postgres() {
     chown postgres "$dir"
     runner=(runuser -u postgres --)
   fi
+  local free=""
   for port in $(seq 54321 54421); do
-    (echo >"/dev/tcp/127.0.0.1/$port") 2>/dev/null || break
+    if ! (echo >"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
+      free=$port
+      break
+    fi
   done
+  if [ -z "$free" ]; then
+    echo "No free port on 127.0.0.1 for the test PostgreSQL" >&2
+    return 1
+  fi
+  port=$free
   "${runner[@]}" "$bin/initdb" -D "$dir/data" -U postgres --auth=trust --encoding=UTF8 \
     --locale=C.UTF-8 >"$dir/initdb.log" 2>&1 || { cat "$dir/initdb.log"; return 1; }
   "${runner[@]}" "$bin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w \

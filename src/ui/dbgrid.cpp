@@ -6,6 +6,7 @@
 
 #include <QHeaderView>
 #include <QIdentityProxyModel>
+#include <QScopeGuard>
 
 // The grid's own titles and colours over a shared data source.
 class GridColumns : public QIdentityProxyModel {
@@ -58,9 +59,14 @@ DBGrid::DBGrid(QWidget* parent)
             [this](const QModelIndex& current) {
                 if (m_syncing || !m_source || !current.isValid())
                     return;
-                m_syncing = true;
-                runGuarded(this, [&] { m_source->dataset()->moveTo(current.row()); });
-                m_syncing = false;
+                bool moved = false;
+                {
+                    m_syncing = true;
+                    const auto done = qScopeGuard([this] { m_syncing = false; });
+                    moved = runGuarded(this, [&] { m_source->dataset()->moveTo(current.row()); });
+                }
+                if (!moved)
+                    followDataset(); // the dataset stayed where it was
             });
     connect(m_proxy, &QAbstractItemModel::modelReset, this, [this] {
         arrangeColumns();

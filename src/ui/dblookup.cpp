@@ -7,8 +7,10 @@
 
 DBLookupComboBox::DBLookupComboBox(QWidget* parent)
     : QComboBox(parent) {
-    connect(this, qOverload<int>(&QComboBox::activated), this,
-            [this](int row) { runGuarded(this, [&] { pick(row); }); });
+    connect(this, qOverload<int>(&QComboBox::activated), this, [this](int row) {
+        if (!runGuarded(this, [&] { pick(row); }))
+            showKey(); // the pick did not take
+    });
 }
 
 void DBLookupComboBox::setListSource(DataSource* source, const QString& keyField,
@@ -50,8 +52,9 @@ void DBLookupComboBox::pick(int row) {
     if (!m_source || row < 0 || row >= m_source->rowCount())
         return;
     Dataset* d = m_source->dataset();
-    m_key = d->valueAt(row, d->fieldIndex(m_keyField));
+    const QVariant key = d->valueAt(row, d->fieldIndex(m_keyField));
     d->moveTo(row);
+    m_key = key;
     showKey(); // the move may have re-read this list
     emit picked();
 }

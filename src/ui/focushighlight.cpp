@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
@@ -55,14 +56,20 @@ bool FocusHighlight::eventFilter(QObject* watched, QEvent* event) {
     if (!w || (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut))
         return false;
     QWidget* target = w;
-    if (event->type() == QEvent::FocusIn && editable(w)) {
+    if (event->type() == QEvent::FocusIn && editable(w) &&
+        !target->property("ownPalette").isValid()) {
+        target->setProperty("ownPalette", QVariant::fromValue(target->palette()));
+        target->setProperty("ownPaletteSet", target->testAttribute(Qt::WA_SetPalette));
         QPalette p = target->palette();
         p.setColor(QPalette::Base, colour());
         target->setPalette(p);
-        target->setProperty("highlighted", true);
-    } else if (event->type() == QEvent::FocusOut && target->property("highlighted").toBool()) {
-        target->setPalette(QPalette());
-        target->setProperty("highlighted", false);
+    } else if (event->type() == QEvent::FocusOut && target->property("ownPalette").isValid()) {
+        // Back to the box's own colours, or to inheriting them as before.
+        if (target->property("ownPaletteSet").toBool())
+            target->setPalette(target->property("ownPalette").value<QPalette>());
+        else
+            target->setPalette(QPalette());
+        target->setProperty("ownPalette", QVariant());
     }
     return false;
 }

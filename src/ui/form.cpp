@@ -135,13 +135,11 @@ void Form::keyPressEvent(QKeyEvent* event) {
 }
 
 void Form::showEvent(QShowEvent* event) {
-    if (!m_polished) {
-        m_polished = true;
-        // Enter in a box does not press a button: only the windows' own keys act.
-        for (QPushButton* b : findChildren<QPushButton*>())
-            if (!b->isDefault())
-                b->setAutoDefault(false);
-        FocusHighlight::install(this);
-    }
+    // Each time, as a window may have gained controls since it was last shown. Enter in a
+    // box does not press a button: only the windows' own keys act.
+    for (QPushButton* b : findChildren<QPushButton*>())
+        if (!b->isDefault())
+            b->setAutoDefault(false);
+    FocusHighlight::install(this);
     QDialog::showEvent(event);
 }

@@ -74,5 +74,4 @@ private:
     QVBoxLayout* m_body;
     bool m_afterBoxes = true;
     bool m_afterWindows = true;
-    bool m_polished = false;
 };

@@ -5,6 +5,7 @@
 #include "store/query.h"
 #include "store/storeerror.h"
 #include "ui/form.h"
+#include "ui/guard.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -114,11 +115,17 @@ private slots:
         QCOMPARE(messages->texts().first(), QStringLiteral("Registro guardado"));
         QCOMPARE(headers(), qint64(1)); // what followed the box was undone
 
+        messages->clear();
         messages->answerNext(true);
-        w.onClick = [&] { QVERIFY(w.confirm(QStringLiteral("¿Eliminar?"))); };
+        bool answer = false;
+        w.onClick = [&] { answer = w.confirm(QStringLiteral("¿Eliminar?")); };
         QTest::mouseClick(w.button, Qt::LeftButton);
+        QVERIFY(answer);
         QCOMPARE(w.activations, 2);
-        QVERIFY(messages->errors().size() == 1);
+        QCOMPARE(messages->shown().size(), 1);
+        QCOMPARE(messages->shown().first().kind, ScriptedMessages::Kind::Question);
+        QTest::mouseClick(w.button, Qt::LeftButton); // no answer queued: "No"
+        QVERIFY(!answer);
     }
 
     void showingRunsTheActivationFirst() {
@@ -171,6 +178,21 @@ private slots:
         QCOMPARE(child.activations, 1);
     }
 
+    void anErrorInsideAnotherActionStopsThatAction() {
+        Probe w(c.get(), QStringLiteral("FRMprueba"));
+        bool after = false;
+        w.onClick = [&] {
+            w.write(1);
+            // A widget's own guard, run inside this handler, leaves the error to it.
+            runGuarded(&w, [&] { throw ConversionError(QStringLiteral("dentro")); });
+            after = true;
+        };
+        QTest::mouseClick(w.button, Qt::LeftButton);
+        QVERIFY(!after);
+        QCOMPARE(messages->errors(), QStringList({"dentro"}));
+        QCOMPARE(headers(), qint64(0));
+    }
+
     void escapeDoesNotCloseAWindowNorEnterPressAButton() {
         Probe w(c.get(), QStringLiteral("FRMprueba"));
         int clicks = 0;
@@ -187,7 +209,10 @@ private slots:
     }
 
     void questionsAnswerSiOrNo() {
-        Application::prepare(*qApp);
+        QMessageBox before(QMessageBox::Question, QString(), QString(),
+                           QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(before.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Yes"));
+        Application::prepare(*qApp); // what the program does at start
         QMessageBox box(QMessageBox::Question, QStringLiteral("Sistema de Monitoreo"),
                         QStringLiteral("¿Eliminar?"), QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(box.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Sí"));

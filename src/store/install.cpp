@@ -71,12 +71,12 @@ void loadTable(Connection& c, const TableDef& table) {
             throw StoreError(QStringLiteral("%1: la tabla %2 no tiene la columna %3")
                                  .arg(file.fileName(), table.name, h));
         columns.append(col);
-        names.append(QLatin1Char('"') + col->name.toLower() + QLatin1Char('"'));
+        names.append(quotedName(col->name));
         marks.append(QStringLiteral("?"));
     }
     QSqlQuery q(c.database());
-    if (!q.prepare(QStringLiteral("INSERT INTO \"%1\" (%2) VALUES (%3)")
-                       .arg(table.name, names.join(QStringLiteral(", ")),
+    if (!q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                       .arg(quotedName(table.name), names.join(QStringLiteral(", ")),
                             marks.join(QStringLiteral(", ")))))
         throw StoreError(engineMessage(q.lastError()));
     for (const QStringList& row : csv.rows) {

@@ -262,14 +262,8 @@ QList<TableDef> buildTables() {
     return t;
 }
 
-QString quoted(const QString& identifier) {
-    // Names are stored folded to lower case, so that unquoted names in any case find them
-    // on both engines, and quoted so that a reserved word ("desc") is a column like others.
-    return QLatin1Char('"') + identifier.toLower() + QLatin1Char('"');
-}
-
 QString columnDdl(const ColumnDef& c, Engine engine) {
-    const QString name = quoted(c.name);
+    const QString name = quotedName(c.name);
     const bool pg = engine == Engine::PostgreSQL;
     switch (c.type) {
     case ColumnType::Text:
@@ -307,6 +301,10 @@ QString columnDdl(const ColumnDef& c, Engine engine) {
 }
 
 } // namespace
+
+QString quotedName(const QString& identifier) {
+    return QLatin1Char('"') + identifier.toLower() + QLatin1Char('"');
+}
 
 const ColumnDef* TableDef::column(const QString& wanted) const {
     for (const ColumnDef& c : columns)
@@ -356,14 +354,14 @@ QStringList createStatements(const TableDef& table, Engine engine) {
     for (const ColumnDef& c : table.columns)
         columns.append(columnDdl(c, engine));
     QStringList statements{QStringLiteral("CREATE TABLE %1 (%2)")
-                               .arg(quoted(table.name), columns.join(QStringLiteral(", ")))};
+                               .arg(quotedName(table.name), columns.join(QStringLiteral(", ")))};
     for (const IndexDef& index : table.indexes) {
         QStringList cols;
         for (const QString& c : index.columns)
-            cols.append(quoted(c));
-        statements.append(
-            QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
-                .arg(quoted(index.name), quoted(table.name), cols.join(QStringLiteral(", "))));
+            cols.append(quotedName(c));
+        statements.append(QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
+                              .arg(quotedName(index.name), quotedName(table.name),
+                                   cols.join(QStringLiteral(", "))));
     }
     return statements;
 }

@@ -38,5 +38,10 @@ const TableDef* findTable(const QString& name);
 // holds it or the tables disagree.
 std::optional<ColumnType> columnTypeByName(const QString& column);
 
+// A table or column name as the statements write it: folded to lower case, so that
+// unquoted names in any case find it on both engines, and quoted, so that a reserved
+// word ("desc") is a name like the others.
+QString quotedName(const QString& identifier);
+
 // The statements that create one table and its indexes on an engine.
 QStringList createStatements(const TableDef& table, Engine engine);

@@ -13,10 +13,6 @@
 
 namespace {
 
-QString quoted(const QString& name) {
-    return QLatin1Char('"') + name.toLower() + QLatin1Char('"');
-}
-
 // A value set into a field, turned into the form the column holds.
 QVariant toColumnValue(const QVariant& value, const ColumnDef& column) {
     if (value.isNull() || !value.isValid())
@@ -111,14 +107,14 @@ void Table::open() {
 QString Table::selectSql(QVariantList& params, bool& noRows) const {
     QStringList columns{rowIdSelect()};
     for (const ColumnDef& c : m_def->columns)
-        columns.append(quoted(c.name));
+        columns.append(quotedName(c.name));
     QStringList conditions;
     if (m_filtered && !m_filter.isEmpty()) {
         QString expr;
         for (const Filter::Term& t : m_filter.terms()) {
             if (!expr.isEmpty())
                 expr += t.orWithPrevious ? QStringLiteral(" OR ") : QStringLiteral(" AND ");
-            expr += quoted(m_def->columns[column(t.field)].name) + QStringLiteral(" = ?");
+            expr += quotedName(m_def->columns[column(t.field)].name) + QStringLiteral(" = ?");
             params.append(t.value);
         }
         conditions.append(QLatin1Char('(') + expr + QLatin1Char(')'));
@@ -130,20 +126,20 @@ QString Table::selectSql(QVariantList& params, bool& noRows) const {
             noRows = true;
         } else {
             for (int i = 0; i < m_detailFields.size(); ++i) {
-                conditions.append(quoted(m_def->columns[column(m_detailFields[i])].name) +
+                conditions.append(quotedName(m_def->columns[column(m_detailFields[i])].name) +
                                   QStringLiteral(" = ?"));
                 params.append(link->at(i));
             }
         }
     }
     QString sql = QStringLiteral("SELECT %1 FROM %2")
-                      .arg(columns.join(QStringLiteral(", ")), quoted(m_def->name));
+                      .arg(columns.join(QStringLiteral(", ")), quotedName(m_def->name));
     if (!conditions.isEmpty())
         sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
     // Rows come in the order asked for, else in key order, as both engines keep it.
     QStringList order;
     for (const QString& c : m_order.isEmpty() ? keyColumns() : m_order)
-        order.append(quoted(m_def->columns[column(c)].name));
+        order.append(quotedName(m_def->columns[column(c)].name));
     order.append(rowIdExpression());
     sql += QStringLiteral(" ORDER BY ") + order.join(QStringLiteral(", "));
     return sql;
@@ -329,12 +325,12 @@ void Table::post() {
     if (m_state == State::Insert) {
         QStringList names, marks;
         for (int i = 0; i < n; ++i) {
-            names.append(quoted(m_def->columns[i].name));
+            names.append(quotedName(m_def->columns[i].name));
             marks.append(QStringLiteral("?"));
             params.append(m_buffer[i]);
         }
         sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                  .arg(quoted(m_def->name), names.join(QStringLiteral(", ")),
+                  .arg(quotedName(m_def->name), names.join(QStringLiteral(", ")),
                        marks.join(QStringLiteral(", ")));
     } else {
         QStringList sets;
@@ -342,7 +338,7 @@ void Table::post() {
         for (int i = 0; i < n; ++i) {
             if (m_buffer[i] == row.values[i] && m_buffer[i].isNull() == row.values[i].isNull())
                 continue;
-            sets.append(quoted(m_def->columns[i].name) + QStringLiteral(" = ?"));
+            sets.append(quotedName(m_def->columns[i].name) + QStringLiteral(" = ?"));
             params.append(m_buffer[i]);
             changed.append(i);
         }
@@ -351,7 +347,7 @@ void Table::post() {
             return;
         }
         sql = QStringLiteral("UPDATE %1 SET %2 WHERE ")
-                  .arg(quoted(m_def->name), sets.join(QStringLiteral(", "))) +
+                  .arg(quotedName(m_def->name), sets.join(QStringLiteral(", "))) +
               sameRow(row, changed, params);
     }
     sql += QStringLiteral(" RETURNING ") + rowIdSelect();
@@ -397,10 +393,11 @@ void Table::remove() {
     const int at = currentRow();
     QVariantList params;
     const QString where = sameRow(rows()[at], {}, params);
-    QSqlQuery q = runStatement(conn,
-                               QStringLiteral("DELETE FROM %1 WHERE ").arg(quoted(m_def->name)) +
-                                   where + QStringLiteral(" RETURNING ") + rowIdSelect(),
-                               params);
+    QSqlQuery q =
+        runStatement(conn,
+                     QStringLiteral("DELETE FROM %1 WHERE ").arg(quotedName(m_def->name)) + where +
+                         QStringLiteral(" RETURNING ") + rowIdSelect(),
+                     params);
     const bool removed = q.next();
     q.finish();
     if (!removed)
@@ -430,7 +427,7 @@ QString Table::sameRow(const Row& row, const QList<int>& alsoColumns, QVariantLi
         const ColumnType type = m_def->columns[c].type;
         if (type != ColumnType::Text && type != ColumnType::Memo && type != ColumnType::Integer)
             continue;
-        criteria += QStringLiteral(" AND ") + quoted(m_def->columns[c].name) + same;
+        criteria += QStringLiteral(" AND ") + quotedName(m_def->columns[c].name) + same;
         values.append(row.values[c]);
     }
     const QString id = rowIdExpression();
@@ -441,7 +438,7 @@ QString Table::sameRow(const Row& row, const QList<int>& alsoColumns, QVariantLi
     // number when another workstation changed other columns) a row that does.
     params += values;
     params += values;
-    const QString table = quoted(m_def->name);
+    const QString table = quotedName(m_def->name);
     return QStringLiteral("%1 = COALESCE((SELECT %1 FROM %2 WHERE %1 = ?%3), (SELECT %1 FROM %2 "
                           "WHERE 1 = 1%3 LIMIT 1))")
         .arg(id, table, criteria);

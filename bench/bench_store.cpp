@@ -15,8 +15,8 @@
 #include <QElapsedTimer>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -39,8 +39,7 @@ void generate(Connection& c, int units, int products, int goals) {
     const QStringList years{"2006", "2007", "2008", "2009"};
     ActionScope action;
     c.aboutToWrite();
-    QSqlQuery header(c.database()), product(c.database()), goal(c.database()),
-        report(c.database());
+    QSqlQuery header(c.database()), product(c.database()), goal(c.database()), report(c.database());
     header.prepare("insert into t_prodaccion (cod_unidad, uni_gestion, id_proyecto, "
                    "proy_descorta, proy_ok) values (?, ?, ?, ?, 'S')");
     product.prepare("insert into t_producto (cod_area, id_proyecto, id_producto, pro_gestion, "
@@ -89,6 +88,18 @@ void generate(Connection& c, int units, int products, int goals) {
     action.commit();
 }
 
+// Runs a query `times` times with the parameters `params(i)` gives and reports it.
+void timeQuery(Connection& c, const char* what, const QString& sql, int times,
+               const std::function<QVariantList(int)>& params) {
+    Query q(&c, sql);
+    Timer t;
+    for (int i = 0; i < times; ++i) {
+        q.setParams(params(i));
+        q.open();
+    }
+    report(what, t.ms(), times);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -126,28 +137,18 @@ int main(int argc, char** argv) {
         report("open an existing store", t.ms(), times);
     }
 
-    {
-        Query goalsOf(&c, "select * from t_hito where cod_area = :area and id_producto = :prod "
-                          "and gestion = :gestion order by cod_hito");
-        const int times = 500;
-        Timer t;
-        for (int i = 0; i < times; ++i) {
-            goalsOf.setParams({unitCode(i % units), 1 + i % products, "2008"});
-            goalsOf.open();
-        }
-        report("goal list of one product (query)", t.ms(), times);
-    }
-    {
-        Query max(&c, "select max(correla) as maxcorrela from t_avancepor where cod_area = :area "
-                      "and id_producto = :prod and gestion = :ges and cod_hito = :hito");
-        const int times = 500;
-        Timer t;
-        for (int i = 0; i < times; ++i) {
-            max.setParams({unitCode(i % units), 1 + i % products, "2008", 1 + i % goals});
-            max.open();
-        }
-        report("next report number of a goal (max + 1)", t.ms(), times);
-    }
+    timeQuery(c, "goal list of one product (query)",
+              "select * from t_hito where cod_area = :area and id_producto = :prod and "
+              "gestion = :gestion order by cod_hito",
+              500, [&](int i) {
+                  return QVariantList{unitCode(i % units), 1 + i % products, "2008"};
+              });
+    timeQuery(c, "next report number of a goal (max + 1)",
+              "select max(correla) as maxcorrela from t_avancepor where cod_area = :area and "
+              "id_producto = :prod and gestion = :ges and cod_hito = :hito",
+              500, [&](int i) {
+                  return QVariantList{unitCode(i % units), 1 + i % products, "2008", 1 + i % goals};
+              });
     {
         Table headers(&c, "t_prodaccion");
         headers.setFiltered(true);
@@ -155,8 +156,8 @@ int main(int argc, char** argv) {
         const int times = 200;
         Timer t;
         for (int i = 0; i < times; ++i)
-            headers.setFilter(Filter::equals("cod_unidad", unitCode(i % units))
-                                  .andEquals("uni_gestion", "2008"));
+            headers.setFilter(
+                Filter::equals("cod_unidad", unitCode(i % units)).andEquals("uni_gestion", "2008"));
         report("product headers of a unit and year (filtered table)", t.ms(), times);
     }
     {

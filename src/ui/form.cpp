@@ -28,24 +28,25 @@ Form::Form(const QString& objectName, const QString& caption, QWidget* parent)
     outer->addLayout(m_body, 1);
 }
 
-QLabel* Form::screenNumber(const QString& name, const QString& number) {
-    auto* label = new QLabel(number, m_header);
+QLabel* Form::headerLabel(const QString& name, const QString& text, qreal scale) {
+    auto* label = new QLabel(text, m_header);
     label->setObjectName(name);
     QFont f = label->font();
-    f.setPointSizeF(f.pointSizeF() * 0.8);
+    f.setPointSizeF(f.pointSizeF() * scale);
+    f.setBold(scale > 1);
     label->setFont(f);
+    return label;
+}
+
+QLabel* Form::screenNumber(const QString& name, const QString& number) {
+    QLabel* label = headerLabel(name, number, 0.8);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     static_cast<QHBoxLayout*>(m_header->layout())->insertWidget(0, label, 0, Qt::AlignTop);
     return label;
 }
 
 QLabel* Form::title(const QString& name, const QString& text) {
-    auto* label = new QLabel(text, m_header);
-    label->setObjectName(name);
-    QFont f = label->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.4);
-    label->setFont(f);
+    QLabel* label = headerLabel(name, text, 1.4);
     label->setAlignment(Qt::AlignCenter);
     static_cast<QHBoxLayout*>(m_header->layout())->addWidget(label, 1);
     return label;
@@ -106,23 +107,24 @@ void Form::reactivate(bool afterBox) {
         FormActivate(); // inside the handler's own guard
 }
 
-void Form::inform(const QString& text) {
-    ActionScope::checkpoint();
-    Messages::information(this, text);
+void Form::box(const std::function<void()>& show) {
+    ActionScope::checkpoint(); // no lock is held while a person reads the box
+    show();
     reactivate(true);
 }
 
+void Form::inform(const QString& text) {
+    box([&] { Messages::information(this, text); });
+}
+
 bool Form::confirm(const QString& text) {
-    ActionScope::checkpoint();
-    const bool yes = Messages::question(this, text);
-    reactivate(true);
+    bool yes = false;
+    box([&] { yes = Messages::question(this, text); });
     return yes;
 }
 
 void Form::error(const QString& text) {
-    ActionScope::checkpoint();
-    Messages::error(this, text);
-    reactivate(true);
+    box([&] { Messages::error(this, text); });
 }
 
 void Form::keyPressEvent(QKeyEvent* event) {

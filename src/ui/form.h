@@ -68,6 +68,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QLabel* headerLabel(const QString& name, const QString& text, qreal scale);
+    void box(const std::function<void()>& show);
     void reactivate(bool afterBox);
 
     QWidget* m_header;

@@ -3,6 +3,7 @@
 #include "accounts/frmusuario.h"
 #include "budget/frmfinanciero.h"
 #include "budget/frmpptoavance.h"
+#include "core/datetext.h"
 #include "pickers/frmgeografico.h"
 #include "pickers/frmindica.h"
 #include "pickers/frmorganiza.h"
@@ -23,12 +24,12 @@
 #include "reports/frmavaunidad.h"
 #include "session/frmmenpri.h"
 #include "session/frmmenu.h"
+#include "store/connection.h"
 #include "store/tdtm.h"
+#include "ui/messages.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 namespace {
 Application* current = nullptr;
@@ -45,13 +46,17 @@ Application::Application()
     : m_session(nullptr, nullptr) {
     Q_ASSERT(!current);
     current = this;
-    // Every window once, in this order; a window finds the others through here when it
-    // first needs them.
+    // The one connection and the shared data module first, so that every window can bind
+    // to the module's datasets in its constructor; the login window opens and closes the
+    // connection. Then every window once, in this order; a window finds the others through
+    // here when it first needs them.
+    m_connection = new Connection;
+    m_connection->setObjectName(QStringLiteral("ADOquv"));
+    m_DTM = new TDTM(m_connection);
+    m_startupOrder.append(m_DTM->objectName());
     make(m_FRMmenu);
     make(m_FRMmenpri);
     make(m_FRMmuestra);
-    m_DTM = new TDTM(m_FRMmenu->ADOquv);
-    m_startupOrder.append(m_DTM->objectName());
     make(m_FRMorganiza);
     make(m_FRMingresodatos1);
     make(m_FRMindica);
@@ -77,14 +82,14 @@ Application::Application()
 
 Application::~Application() {
     // The windows bound to the data module's datasets go first, then the module, and last
-    // the login window with the connection the datasets work through.
+    // the connection the datasets work through.
     for (auto it = m_windows.rbegin(); it != m_windows.rend(); ++it)
-        if (*it != m_FRMmenu)
-            delete *it;
+        delete *it;
+    m_windows.clear();
     delete m_DTM;
     m_DTM = nullptr;
-    delete m_FRMmenu;
-    m_windows.clear();
+    delete m_connection;
+    m_connection = nullptr;
     current = nullptr;
 }
 
@@ -95,10 +100,8 @@ Application* Application::instance() {
 void Application::prepare(QApplication& qt) {
     qt.setApplicationName(QStringLiteral("monitoreo"));
     qt.setQuitOnLastWindowClosed(false);
-    auto* spanish = new QTranslator(&qt);
-    if (spanish->load(QStringLiteral("qtbase_es"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        qt.installTranslator(spanish);
+    useDisplayLocale();
+    Messages::useSpanishButtons();
 }
 
 int Application::run() {

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QStringList>
 
+class Connection;
 class Form;
 class QApplication;
 class TDTM;
@@ -43,8 +44,8 @@ public:
 
     static Application* instance();
 
-    // The Spanish texts of Qt's own buttons, the program's name (which names the folder
-    // of the embedded store).
+    // Spanish dates and Qt's own buttons in Spanish on any machine, and the program's name
+    // (which names the folder of the embedded store). Before the program is made.
     static void prepare(QApplication& qt);
 
     // Shows the login window and runs until the program ends.
@@ -94,6 +95,7 @@ private:
     TFRMmenu* m_FRMmenu = nullptr;
     TFRMmenpri* m_FRMmenpri = nullptr;
     TFRMmuestra* m_FRMmuestra = nullptr;
+    Connection* m_connection = nullptr;
     TDTM* m_DTM = nullptr;
     TFRMorganiza* m_FRMorganiza = nullptr;
     TFRMingresodatos1* m_FRMingresodatos1 = nullptr;

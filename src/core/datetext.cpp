@@ -4,6 +4,16 @@
 
 #include <QRegularExpression>
 
+QLocale displayLocale(const QLocale& system) {
+    if (system.language() == QLocale::Spanish)
+        return system;
+    return QLocale(QLocale::Spanish, QLocale::Bolivia);
+}
+
+void useDisplayLocale() {
+    QLocale::setDefault(displayLocale());
+}
+
 QString showDate(const QDate& date, const QLocale& locale) {
     if (!date.isValid())
         return {};

@@ -4,6 +4,12 @@
 #include <QLocale>
 #include <QString>
 
+// The locale of every text the program shows: the user's own when it is Spanish, else
+// Spanish (Bolivia), so that month names agree with the Spanish captions on any machine.
+QLocale displayLocale(const QLocale& system = QLocale::system());
+// Makes the display locale the default of the whole program; done before any window is made.
+void useDisplayLocale();
+
 // How dates are shown to the user: "dd/MMM/yyyy" with the locale's month abbreviation.
 QString showDate(const QDate& date, const QLocale& locale = QLocale());
 

@@ -63,8 +63,9 @@ TFRMmenu::TFRMmenu(QWidget* parent)
     // Messages of a failed login leave the connection as the login left it.
     setReactivation(false, true);
 
-    ADOquv = new Connection(this);
-    ADOquv->setObjectName(QStringLiteral("ADOquv"));
+    // The one connection, made with the data module before any window; this window opens
+    // it at each login and closes it at each return.
+    ADOquv = Application::instance()->DTM()->connection();
     // Names and passwords compare without regard to case, as the system always did.
     Qusuario = new Query(ADOquv,
                          QStringLiteral("select * from t_usuario where lower(usuario) = "

@@ -1,6 +1,9 @@
 #include "messages.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
+#include <QTranslator>
 
 namespace {
 
@@ -41,6 +44,16 @@ bool question(QWidget* parent, const QString& text) {
 
 void error(QWidget* parent, const QString& text) {
     current->error(parent, text);
+}
+
+void useSpanishButtons() {
+    static QTranslator* spanish = nullptr;
+    if (spanish || !QCoreApplication::instance())
+        return;
+    spanish = new QTranslator(QCoreApplication::instance());
+    if (spanish->load(QStringLiteral("qtbase_es"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(spanish);
 }
 
 void setHandler(MessageHandler* handler) {

@@ -21,6 +21,10 @@ void information(QWidget* parent, const QString& text);
 bool question(QWidget* parent, const QString& text);
 void error(QWidget* parent, const QString& text);
 
+// Qt's own buttons in Spanish ("Sí", "No", "Cancelar"): loads Qt's Spanish translation
+// into the running application, once.
+void useSpanishButtons();
+
 // Replaces the real boxes (nullptr: the real ones again). The handler is not owned.
 void setHandler(MessageHandler* handler);
 

@@ -66,6 +66,19 @@ private slots:
         QCOMPARE(paramDateText(QDate(2008, 3, 5)), QStringLiteral("05/03/2008"));
     }
 
+    void datesAreSpanishOnAMachineOfAnotherLanguage() {
+        // The tests run with the machine's locale set to C, as many machines are.
+        QVERIFY(QLocale::system().language() != QLocale::Spanish);
+        QCOMPARE(QLocale().language(), QLocale::Spanish); // what the program chose
+        QCOMPARE(showDate(QDate(2008, 3, 5)), QStringLiteral("05/mar/2008"));
+        QCOMPARE(displayLocale(QLocale::c()), QLocale(QLocale::Spanish, QLocale::Bolivia));
+        QCOMPARE(displayLocale(QLocale(QLocale::English, QLocale::UnitedStates)),
+                 QLocale(QLocale::Spanish, QLocale::Bolivia));
+        // A Spanish user keeps the own country's way.
+        const QLocale argentina(QLocale::Spanish, QLocale::Argentina);
+        QCOMPARE(displayLocale(argentina), argentina);
+    }
+
     void paramDatesAreDayMonthYear() {
         QCOMPARE(dateFromParamText(QStringLiteral("05/03/2008")), QDate(2008, 3, 5));
         QCOMPARE(dateFromParamText(QStringLiteral("5/3/2008")), QDate(2008, 3, 5));

@@ -1,5 +1,5 @@
 #include "fixture/program.h"
-#include "fixture/testmain.h"
+#include "fixture/guimain.h"
 #include "fixture/uiscript.h"
 #include "plan/frmmuestra.h"
 #include "progress/frmavance.h"
@@ -47,7 +47,7 @@ private slots:
     void startUpMakesEveryWindowOnceInOrder() {
         QCOMPARE(
             program->app().startupOrder(),
-            QStringList({"FRMmenu",        "FRMmenpri",        "FRMmuestra",   "DTM",
+            QStringList({"DTM",            "FRMmenu",          "FRMmenpri",    "FRMmuestra",
                          "FRMorganiza",    "FRMingresodatos1", "FRMindica",    "FRMgeografico",
                          "FRMresponsable", "FRMsector",        "FRMavance",    "FRMverproducto",
                          "FRMavaunidad",   "FRMfinanciero",    "FRMverpro",    "FRMingresoMN",
@@ -380,5 +380,5 @@ private slots:
     }
 };
 
-MONITOREO_TEST_MAIN(new TestSession, rightsTests(), screenTests())
+MONITOREO_GUI_TEST_MAIN(new TestSession, rightsTests(), screenTests())
 #include "tst_session.moc"

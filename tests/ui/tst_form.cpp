@@ -1,4 +1,3 @@
-#include "app/application.h"
 #include "core/error.h"
 #include "fixture/storetest.h"
 #include "fixture/uiscript.h"
@@ -6,6 +5,7 @@
 #include "store/storeerror.h"
 #include "ui/form.h"
 #include "ui/guard.h"
+#include "ui/messages.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -212,7 +212,7 @@ private slots:
         QMessageBox before(QMessageBox::Question, QString(), QString(),
                            QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(before.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Yes"));
-        Application::prepare(*qApp); // what the program does at start
+        Messages::useSpanishButtons(); // what the program does at start
         QMessageBox box(QMessageBox::Question, QStringLiteral("Sistema de Monitoreo"),
                         QStringLiteral("¿Eliminar?"), QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(box.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Sí"));

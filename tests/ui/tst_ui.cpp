@@ -1,6 +1,6 @@
-#include "fixture/testmain.h"
+#include "fixture/guimain.h"
 
 QObject* formTests();
 QObject* widgetTests();
 
-MONITOREO_TEST_MAIN(formTests(), widgetTests())
+MONITOREO_GUI_TEST_MAIN(formTests(), widgetTests())

@@ -66,11 +66,9 @@ TFRMmenu::TFRMmenu(QWidget* parent)
     // The one connection, made with the data module before any window; this window opens
     // it at each login and closes it at each return.
     ADOquv = Application::instance()->DTM()->connection();
-    // Names and passwords compare without regard to case, as the system always did.
     Qusuario = new Query(ADOquv,
-                         QStringLiteral("select * from t_usuario where lower(usuario) = "
-                                        "lower(:usu) and lower(contra) = lower(:contra) and "
-                                        "gestion = :ges"),
+                         QStringLiteral("select * from t_usuario where usuario = :usu and "
+                                        "contra = :contra and gestion = :ges"),
                          this);
     Qusuario->setObjectName(QStringLiteral("Qusuario"));
 

@@ -10,6 +10,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <algorithm>
 #include <sqlite3.h>
 
 namespace {
@@ -24,20 +25,111 @@ constexpr int busyTimeoutMs = 10000;
 // system's minutes.
 constexpr int connectTimeoutS = 10;
 
-// SQLite's own lower() and upper() change only the letters A to Z; these change every
-// letter, as PostgreSQL's do, so that "Ñandú" and "ñandú" compare alike on both engines.
+// SQLite's own lower(), upper(), LIKE and NOCASE know only the letters A to Z. The
+// program's connections redefine them for every letter, as PostgreSQL's lower() and citext
+// treat them, so that "ÑANDÚ" and "ñandú" are one name on both engines and "nandu" another.
+QString utf8Text(sqlite3_value* value) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_value_text(value)),
+                             sqlite3_value_bytes(value));
+}
+
 template <bool toLower> void caseFunction(sqlite3_context* context, int, sqlite3_value** argv) {
     if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
         sqlite3_result_null(context);
         return;
     }
-    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
-    const QString value = QString::fromUtf8(text, sqlite3_value_bytes(argv[0]));
+    const QString value = utf8Text(argv[0]);
     const QByteArray result = (toLower ? value.toLower() : value.toUpper()).toUtf8();
     sqlite3_result_text(context, result.constData(), int(result.size()), SQLITE_TRANSIENT);
 }
 
-void addCaseFunctions(const QSqlDatabase& db) {
+// Text order without regard to case: by the lower-case letters, as citext orders them.
+int compareNoCase(void*, int n1, const void* s1, int n2, const void* s2) {
+    const auto* a = static_cast<const unsigned char*>(s1);
+    const auto* b = static_cast<const unsigned char*>(s2);
+    bool ascii = true;
+    for (int i = 0; i < n1 && ascii; ++i)
+        ascii = a[i] < 0x80;
+    for (int i = 0; i < n2 && ascii; ++i)
+        ascii = b[i] < 0x80;
+    if (ascii) {
+        const int n = qMin(n1, n2);
+        for (int i = 0; i < n; ++i) {
+            const int ca = (a[i] >= 'A' && a[i] <= 'Z') ? a[i] + 32 : a[i];
+            const int cb = (b[i] >= 'A' && b[i] <= 'Z') ? b[i] + 32 : b[i];
+            if (ca != cb)
+                return ca < cb ? -1 : 1;
+        }
+        return n1 == n2 ? 0 : (n1 < n2 ? -1 : 1);
+    }
+    const QString x = QString::fromUtf8(reinterpret_cast<const char*>(a), n1).toLower();
+    const QString y = QString::fromUtf8(reinterpret_cast<const char*>(b), n2).toLower();
+    const QList<uint> cx = x.toUcs4();
+    const QList<uint> cy = y.toUcs4();
+    const auto order =
+        std::lexicographical_compare_three_way(cx.begin(), cx.end(), cy.begin(), cy.end());
+    return order < 0 ? -1 : (order > 0 ? 1 : 0);
+}
+
+// X LIKE Y without regard to case: % any run of characters, _ one character, and an
+// optional escape character that makes the next one plain.
+void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    for (int i = 0; i < argc; ++i) {
+        if (sqlite3_value_type(argv[i]) == SQLITE_NULL) {
+            sqlite3_result_null(context);
+            return;
+        }
+    }
+    const QList<uint> pattern = utf8Text(argv[0]).toLower().toUcs4();
+    const QList<uint> text = utf8Text(argv[1]).toLower().toUcs4();
+    uint escape = 0;
+    if (argc == 3) {
+        const QList<uint> e = utf8Text(argv[2]).toUcs4();
+        if (e.size() != 1) {
+            sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
+            return;
+        }
+        escape = QString::fromUcs4(reinterpret_cast<const char32_t*>(e.constData()), 1)
+                     .toLower()
+                     .toUcs4()
+                     .value(0);
+    }
+    const qsizetype m = pattern.size();
+    const qsizetype n = text.size();
+    qsizetype p = 0, t = 0, starP = -1, starT = 0;
+    bool matched = true;
+    while (t < n) {
+        if (p < m) {
+            const uint c = pattern[p];
+            if (argc == 3 && c == escape && p + 1 < m) {
+                if (pattern[p + 1] == text[t]) {
+                    p += 2;
+                    ++t;
+                    continue;
+                }
+            } else if (c == u'%') {
+                starP = ++p;
+                starT = t;
+                continue;
+            } else if (c == u'_' || c == text[t]) {
+                ++p;
+                ++t;
+                continue;
+            }
+        }
+        if (starP < 0) {
+            matched = false;
+            break;
+        }
+        p = starP;
+        t = ++starT;
+    }
+    while (matched && p < m && pattern[p] == u'%')
+        ++p;
+    sqlite3_result_int(context, matched && p == m);
+}
+
+void addTextFunctions(const QSqlDatabase& db) {
     const QVariant handle = db.driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
         return;
@@ -49,6 +141,11 @@ void addCaseFunctions(const QSqlDatabase& db) {
                                nullptr);
     sqlite3_create_function_v2(s, "upper", 1, flags, nullptr, &caseFunction<false>, nullptr,
                                nullptr, nullptr);
+    sqlite3_create_function_v2(s, "like", 2, flags, nullptr, &likeFunction, nullptr, nullptr,
+                               nullptr);
+    sqlite3_create_function_v2(s, "like", 3, flags, nullptr, &likeFunction, nullptr, nullptr,
+                               nullptr);
+    sqlite3_create_collation_v2(s, "NOCASE", SQLITE_UTF8, nullptr, &compareNoCase, nullptr);
 }
 
 QString folderPath(const QString& text) {
@@ -197,7 +294,7 @@ void Connection::prepareDatabase() {
     if (m_target.engine == Engine::PostgreSQL)
         execDirect(QStringLiteral("SET DateStyle TO 'ISO, DMY'"));
     else
-        addCaseFunctions(database());
+        addTextFunctions(database());
     installIfEmpty(*this);
 }
 

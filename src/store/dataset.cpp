@@ -131,7 +131,8 @@ bool Dataset::locate(const QString& field, const QVariant& value) {
     const int column = requireField(field);
     const QString wanted = variantText(value);
     for (int r = 0; r < m_rows.size(); ++r) {
-        if (variantText(m_rows[r].values[column]) == wanted) {
+        // As the engines compare texts: without regard to case.
+        if (variantText(m_rows[r].values[column]).compare(wanted, Qt::CaseInsensitive) == 0) {
             moveTo(r);
             return true;
         }

@@ -55,7 +55,8 @@ public:
     void prior();
     void last();
     void moveTo(int row);
-    // Moves to the first row whose field holds the value; false, not moving, when none does.
+    // Moves to the first row whose field holds the value (texts compared without regard to
+    // case); false, not moving, when none does.
     bool locate(const QString& field, const QVariant& value);
 
     int fieldCount() const { return int(m_names.size()); }

@@ -102,8 +102,11 @@ void installIfEmpty(Connection& c) {
     const bool pg = c.engine() == Engine::PostgreSQL;
     c.execDirect(pg ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
     try {
-        if (pg) // the one installation of this database; others wait here
+        if (pg) { // the one installation of this database; others wait here
             c.execDirect(QStringLiteral("SELECT pg_advisory_xact_lock(5207460)"));
+            // The type of texts that compare without regard to case.
+            c.execDirect(QStringLiteral("CREATE EXTENSION IF NOT EXISTS citext"));
+        }
         const QSet<QString> present = existingTables(c);
         bool empty = true;
         for (const TableDef& t : schemaTables())

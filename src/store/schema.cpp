@@ -267,10 +267,15 @@ QString columnDdl(const ColumnDef& c, Engine engine) {
     const bool pg = engine == Engine::PostgreSQL;
     switch (c.type) {
     case ColumnType::Text:
-        // SQLite ignores the declared length; the check makes it refuse a text that
-        // PostgreSQL would refuse too.
-        return name + QStringLiteral(" VARCHAR(%1)").arg(c.size) +
-               (pg ? QString() : QStringLiteral(" CHECK (length(%1) <= %2)").arg(name).arg(c.size));
+        // Texts compare without regard to case and with regard to accents on both engines:
+        // citext on PostgreSQL, NOCASE on SQLite (which the program's connections redefine
+        // for every letter, not only A to Z). The checks refuse a text longer than the
+        // column, as a sized column would.
+        return name +
+               (pg ? QStringLiteral(" CITEXT CHECK (char_length(%1) <= %2)").arg(name).arg(c.size)
+                   : QStringLiteral(" VARCHAR(%2) COLLATE NOCASE CHECK (length(%1) <= %2)")
+                         .arg(name)
+                         .arg(c.size));
     case ColumnType::Integer:
         return name + QStringLiteral(" INTEGER") +
                (pg ? QString()
@@ -295,7 +300,7 @@ QString columnDdl(const ColumnDef& c, Engine engine) {
                                            "AND %1 GLOB '*[0-9]*'))")
                                 .arg(name));
     case ColumnType::Memo:
-        return name + QStringLiteral(" TEXT");
+        return name + (pg ? QStringLiteral(" CITEXT") : QStringLiteral(" TEXT COLLATE NOCASE"));
     }
     return name;
 }

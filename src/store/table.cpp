@@ -416,18 +416,22 @@ QString Table::sameRow(const Row& row, const QList<int>& alsoColumns, QVariantLi
     for (int c : alsoColumns)
         if (!columns.contains(c))
             columns.append(c);
-    const QString same = connection()->engine() == Engine::PostgreSQL
-                             ? QStringLiteral(" IS NOT DISTINCT FROM ?")
-                             : QStringLiteral(" IS ?");
+    const bool pg = connection()->engine() == Engine::PostgreSQL;
+    const QString same = pg ? QStringLiteral(" IS NOT DISTINCT FROM ?") : QStringLiteral(" IS ?");
     QString criteria;
     QVariantList values;
     for (int c : columns) {
         // Texts and whole numbers compare exactly on both engines; amounts, dates and
-        // floats may be written in more than one form.
+        // floats may be written in more than one form. A text changed elsewhere only in
+        // its capitals is changed too, so texts compare here with regard to case.
         const ColumnType type = m_def->columns[c].type;
-        if (type != ColumnType::Text && type != ColumnType::Memo && type != ColumnType::Integer)
+        const bool text = type == ColumnType::Text || type == ColumnType::Memo;
+        if (!text && type != ColumnType::Integer)
             continue;
-        criteria += QStringLiteral(" AND ") + quotedName(m_def->columns[c].name) + same;
+        QString column = quotedName(m_def->columns[c].name);
+        if (text)
+            column += pg ? QStringLiteral("::text") : QStringLiteral(" COLLATE BINARY");
+        criteria += QStringLiteral(" AND ") + column + same;
         values.append(row.values[c]);
     }
     const QString id = rowIdExpression();

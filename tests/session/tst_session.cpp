@@ -1,11 +1,12 @@
-#include "fixture/program.h"
 #include "fixture/guimain.h"
+#include "fixture/program.h"
 #include "fixture/uiscript.h"
 #include "plan/frmmuestra.h"
 #include "progress/frmavance.h"
 #include "reports/frmavaunidad.h"
 #include "session/frmmenpri.h"
 #include "session/frmmenu.h"
+#include "store/query.h"
 #include "store/tdtm.h"
 #include "ui/clicklabel.h"
 #include "ui/dblookup.h"
@@ -45,14 +46,15 @@ private slots:
     }
 
     void startUpMakesEveryWindowOnceInOrder() {
-        QCOMPARE(
-            program->app().startupOrder(),
-            QStringList({"DTM",            "FRMmenu",          "FRMmenpri",    "FRMmuestra",
-                         "FRMorganiza",    "FRMingresodatos1", "FRMindica",    "FRMgeografico",
-                         "FRMresponsable", "FRMsector",        "FRMavance",    "FRMverproducto",
-                         "FRMavaunidad",   "FRMfinanciero",    "FRMverpro",    "FRMingresoMN",
-                         "FRMverproMN",    "FRMunisectorial",  "FRMusuario",   "FRMvermetasex",
-                         "FRMverproEX",    "FRMvermas",        "FRMhistorial", "FRMpptoavance"}));
+        QCOMPARE(program->app().startupOrder(),
+                 QStringList({"DTM",          "FRMmenu",       "FRMmenpri",
+                              "FRMmuestra",   "FRMorganiza",   "FRMingresodatos1",
+                              "FRMindica",    "FRMgeografico", "FRMresponsable",
+                              "FRMsector",    "FRMavance",     "FRMverproducto",
+                              "FRMavaunidad", "FRMfinanciero", "FRMverpro",
+                              "FRMingresoMN", "FRMverproMN",   "FRMunisectorial",
+                              "FRMusuario",   "FRMvermetasex", "FRMverproEX",
+                              "FRMvermas",    "FRMhistorial",  "FRMpptoavance"}));
         QStringList names;
         for (Form* w : program->app().windows())
             names.append(w->objectName());
@@ -204,6 +206,32 @@ private slots:
         program->login(user, password);
         QCOMPARE(windows->shown().size(), enters ? 1 : 0);
         QCOMPARE(messages->texts(), enters ? QStringList() : QStringList({"No existe usuario"}));
+    }
+
+    void theAccountIsFoundByTheNameAsTyped() {
+        // Every later statement that filters on the login name as typed finds the account.
+        windows->whenShown("FRMmenpri", [&](Form&) {
+            const Session& s = program->app().session();
+            QCOMPARE(s.loginName(), QStringLiteral("admin"));
+            QCOMPARE(s.userType(), 1);
+            Table* accounts = program->app().DTM()->t_usuario;
+            accounts->close();
+            accounts->setFiltered(false);
+            accounts->setFilter(
+                Filter::equals("usuario", s.loginName()).andEquals("gestion", s.year()));
+            accounts->setFiltered(true);
+            accounts->open();
+            QCOMPARE(accounts->rowCount(), 1);
+            QCOMPARE(accounts->text("usuario"), QStringLiteral("Admin"));
+            Query authored(login()->ADOquv, QStringLiteral("select count(*) as n from t_usuario "
+                                                           "where usuario = :u"));
+            authored.setParams({s.loginName()});
+            authored.open();
+            QVERIFY(authored.integer("n") >= 1);
+        });
+        program->login("admin", "QAMPO");
+        QCOMPARE(windows->shown(), QStringList({"FRMmenpri"}));
+        QVERIFY(messages->shown().isEmpty());
     }
 
     void aBadServerShowsTheEnginesMessageAndACorrectedOneWorks_data() {

@@ -3,6 +3,7 @@
 #include "store/query.h"
 #include "store/schema.h"
 #include "store/storeerror.h"
+#include "store/table.h"
 
 #include <QFile>
 #include <QTest>
@@ -170,6 +171,58 @@ private slots:
         QCOMPARE(q.text("l"), QStringLiteral("ñandú ä"));
         QCOMPARE(q.text("u"), QStringLiteral("ÑANDÚ Ä"));
         QVERIFY(q.isNull("n"));
+    }
+
+    void textsCompareWithoutCaseButWithAccents() {
+        TestDatabase db;
+        auto c = db.connect();
+        c->execDirect(QStringLiteral("delete from t_responsable"));
+        const QStringList names{"ñandú", "beta", "Alfa", "O'Brien", "gamma", "Delta", "nandu"};
+        for (int i = 0; i < names.size(); ++i) {
+            Query add(c.get(), QStringLiteral("insert into t_responsable (cod_responsable, "
+                                              "res_nombre) values (:cod, :nombre)"));
+            add.setParams({QString::number(i + 1), names[i]});
+            add.exec();
+        }
+        auto matches = [&](const QString& where, const QVariantList& params = {}) {
+            Query q(c.get(), QStringLiteral("select res_nombre from t_responsable where ") + where +
+                                 QStringLiteral(" order by res_nombre"));
+            q.setParams(params);
+            q.open();
+            QStringList found;
+            for (q.first(); !q.eof(); q.next())
+                found.append(q.text("res_nombre"));
+            return found;
+        };
+        // Equality, bound or written in the statement.
+        QCOMPARE(matches("res_nombre = :n", {"ÑANDÚ"}), QStringList({"ñandú"}));
+        QCOMPARE(matches("res_nombre = 'ÑANDÚ'"), QStringList({"ñandú"}));
+        QCOMPARE(matches("res_nombre = :n", {"NANDU"}), QStringList({"nandu"}));
+        QCOMPARE(matches("res_nombre = :n", {"o'brien"}), QStringList({"O'Brien"}));
+        QCOMPARE(matches("res_nombre <> :n", {"ALFA"}).size(), names.size() - 1);
+        // LIKE, IN and joins of two text columns.
+        QCOMPARE(matches("res_nombre like :p", {"ÑAN%"}), QStringList({"ñandú"}));
+        QCOMPARE(matches("res_nombre like 'n_ndu'"), QStringList({"nandu"}));
+        QCOMPARE(matches("res_nombre like '%A'"), QStringList({"Alfa", "beta", "Delta", "gamma"}));
+        QCOMPARE(matches("res_nombre in ('ALFA', 'BETA')"), QStringList({"Alfa", "beta"}));
+        c->execDirect(QStringLiteral("insert into t_organizacion (cod_orga, org_descr) values "
+                                     "(90, 'ÑANDÚ'), (91, 'NANDÚ')"));
+        Query joined(c.get(), QStringLiteral("select b.res_nombre from t_organizacion a, "
+                                             "t_responsable b where a.org_descr = b.res_nombre"));
+        joined.open();
+        QCOMPARE(joined.rowCount(), 1);
+        QCOMPARE(joined.text("res_nombre"), QStringLiteral("ñandú"));
+        // Names sort as a person reads them, capitals among small letters.
+        QCOMPARE(matches("res_nombre in ('beta', 'alfa', 'gamma', 'delta')"),
+                 QStringList({"Alfa", "beta", "Delta", "gamma"}));
+        // A filter of a table row set is such a comparison too.
+        Table t(c.get(), QStringLiteral("t_responsable"));
+        t.setFilterText(QStringLiteral("res_nombre='o''brien' or res_nombre='ÑANDÚ'"));
+        t.setFiltered(true);
+        t.open();
+        QCOMPARE(t.rowCount(), 2);
+        QVERIFY(t.locate(QStringLiteral("res_nombre"), QStringLiteral("O'BRIEN")));
+        QCOMPARE(t.text("cod_responsable"), QStringLiteral("4"));
     }
 
     void repeatedLineNumbersAreAllowed() {

@@ -356,7 +356,8 @@ void Connection::lockForNumbering(const QString& table) {
     aboutToWrite();
     // On SQLite the write transaction itself keeps every other writer out.
     if (m_inTransaction && m_target.engine == Engine::PostgreSQL && !m_locked.contains(def->name)) {
-        execDirect(QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE").arg(def->name));
+        execDirect(
+            QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE").arg(quotedName(def->name)));
         m_locked.append(def->name);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "numbers.h"
 #include "schema.h"
 
 #include <QObject>
@@ -55,9 +56,6 @@ public:
 
     // Writes: the first write of a user action begins its transaction (see ActionScope).
     void aboutToWrite();
-    // A number read as highest + 1 is taken inside the action's write transaction, with
-    // the table locked against other workstations until the action ends.
-    void lockForNumbering(const QString& table);
     bool inTransaction() const { return m_inTransaction; }
     // A statement failed: the transaction it ran in can no longer be committed.
     void statementFailed();
@@ -74,6 +72,14 @@ signals:
     void aboutToClose();
 
 private:
+    // New numbers are taken only through newNumber (numbers.h), which holds this lock
+    // while it reads the highest number.
+    friend qint64 newNumber(Connection& connection, const QString& table, const QString& column,
+                            const Filter& scope, NumberRule rule);
+    // Begins the action's write transaction, with the table locked against the numbering
+    // and the writes of other workstations until the action ends.
+    void lockForNumbering(const QString& table);
+
     void beginTransaction();
     void prepareDatabase();
 

@@ -6,6 +6,7 @@ QObject* datasetTests();
 QObject* tableTests();
 QObject* transactionTests();
 QObject* dataModuleTests();
+QObject* numberTests();
 
 MONITOREO_TEST_MAIN(connectionTests(), schemaTests(), datasetTests(), tableTests(),
-                    transactionTests(), dataModuleTests())
+                    transactionTests(), dataModuleTests(), numberTests())

@@ -1,6 +1,6 @@
-#include "core/numbering.h"
 #include "fixture/storetest.h"
 #include "store/actionscope.h"
+#include "store/numbers.h"
 #include "store/query.h"
 #include "store/storeerror.h"
 
@@ -89,9 +89,13 @@ private slots:
         QVERIFY(!c->inTransaction());
         QCOMPARE(count(QStringLiteral("t_prodaccion")), qint64(1));
         // A number taken outside an action would not be safe from other workstations.
-        QVERIFY_THROWS_EXCEPTION(StoreError, c->lockForNumbering(QStringLiteral("t_prodaccion")));
+        QVERIFY_THROWS_EXCEPTION(StoreError, newNumber(*c, QStringLiteral("t_prodaccion"),
+                                                       QStringLiteral("id_proyecto")));
+        QVERIFY(!c->inTransaction());
         ActionScope action;
-        QVERIFY_THROWS_EXCEPTION(StoreError, c->lockForNumbering(QStringLiteral("no_such_table")));
+        QCOMPARE(newNumber(*c, QStringLiteral("t_prodaccion"), QStringLiteral("id_proyecto")),
+                 qint64(2));
+        QVERIFY(c->inTransaction());
     }
 
     void twoWorkstationsNeverTakeTheSameNumber() {
@@ -104,15 +108,11 @@ private slots:
             try {
                 for (int i = 0; i < perStation; ++i) {
                     ActionScope action;
-                    conn.lockForNumbering(QStringLiteral("t_prodaccion"));
-                    Query max(&conn, QStringLiteral("select max(id_proyecto) as maximo from "
-                                                    "t_prodaccion where cod_unidad = 'U1'"));
-                    max.open();
-                    const auto highest = max.isNull(QStringLiteral("maximo"))
-                                             ? std::nullopt
-                                             : std::optional(max.integer(QStringLiteral("maximo")));
+                    const qint64 number = newNumber(
+                        conn, QStringLiteral("t_prodaccion"), QStringLiteral("id_proyecto"),
+                        Filter::equals(QStringLiteral("cod_unidad"), QStringLiteral("U1")));
                     std::this_thread::yield();
-                    insertHeader(conn, int(nextNumber(highest)));
+                    insertHeader(conn, int(number));
                     action.commit();
                 }
             } catch (const Error& e) {

@@ -1,6 +1,7 @@
 #include "connection.h"
 
 #include "actionscope.h"
+#include "dataset.h"
 #include "install.h"
 #include "storeerror.h"
 
@@ -12,6 +13,7 @@
 #include <QSqlQuery>
 #include <algorithm>
 #include <sqlite3.h>
+#include <utility>
 
 namespace {
 
@@ -362,6 +364,15 @@ void Connection::lockForNumbering(const QString& table) {
     }
 }
 
+void Connection::rowsTouched(Dataset* dataset) {
+    if (!m_inTransaction)
+        return;
+    for (const QPointer<Dataset>& d : m_touched)
+        if (d == dataset)
+            return;
+    m_touched.append(dataset);
+}
+
 void Connection::commitTransaction() {
     if (!m_inTransaction)
         return;
@@ -379,6 +390,7 @@ void Connection::commitTransaction() {
     }
     m_inTransaction = false;
     m_locked.clear();
+    m_touched.clear();
 }
 
 void Connection::rollbackTransaction() {
@@ -387,8 +399,27 @@ void Connection::rollbackTransaction() {
     m_inTransaction = false;
     m_failed = false;
     m_locked.clear();
-    if (m_open) {
+    const QList<QPointer<Dataset>> touched = std::exchange(m_touched, {});
+    if (!m_open)
+        return;
+    {
         QSqlQuery q(database());
         q.exec(QStringLiteral("ROLLBACK"));
+    }
+    // What the screen shows follows what is stored: every dataset that read or changed rows
+    // during the undone action reads them again. This runs while an error unwinds the
+    // action, so nothing may escape; a dataset that cannot read again shows nothing.
+    for (const QPointer<Dataset>& pointer : touched) {
+        Dataset* d = pointer.data();
+        if (d == nullptr || !d->isOpen())
+            continue;
+        try {
+            d->readAgainAfterRollback();
+        } catch (...) {
+            try {
+                d->close();
+            } catch (...) {
+            }
+        }
     }
 }

@@ -3,7 +3,9 @@
 #include "numbers.h"
 #include "schema.h"
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QSqlDatabase>
 #include <QString>
 #include <functional>
@@ -29,6 +31,8 @@ ConnectionTarget resolveServer(const QString& serverText);
 // The one connection to the shared database. It is opened from a server text, closed at
 // each return to the login window, and opened again by the first dataset that needs it.
 // A new empty database gets the tables and the installation data on first opening.
+class Dataset;
+
 class Connection : public QObject {
     Q_OBJECT
 public:
@@ -57,6 +61,9 @@ public:
     // Writes: the first write of a user action begins its transaction (see ActionScope).
     void aboutToWrite();
     bool inTransaction() const { return m_inTransaction; }
+    // A dataset read or changed its rows inside the current transaction: if the
+    // transaction is rolled back, the dataset reads again what is stored.
+    void rowsTouched(Dataset* dataset);
     // A statement failed: the transaction it ran in can no longer be committed.
     void statementFailed();
     void commitTransaction();
@@ -90,5 +97,6 @@ private:
     bool m_open = false;
     bool m_inTransaction = false;
     bool m_failed = false;
+    QList<QPointer<Dataset>> m_touched;
     QStringList m_locked;
 };

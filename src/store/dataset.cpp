@@ -53,6 +53,7 @@ void Dataset::close() {
 
 void Dataset::setContent(QStringList names, QVector<std::optional<ColumnType>> types,
                          QVector<Row> rows, int current) {
+    m_connection->rowsTouched(this); // rows that an undone action may have shaped
     emit rowsAboutToReset();
     m_names = std::move(names);
     m_types = std::move(types);

@@ -40,6 +40,9 @@ public:
 
     virtual void open() = 0;
     void close();
+    // The action that read or changed these rows was undone: read again what is stored,
+    // staying on the same row where it still exists. Bound widgets follow.
+    virtual void readAgainAfterRollback() = 0;
     bool isOpen() const { return m_open; }
 
     int rowCount() const { return int(m_rows.size()); }

@@ -70,6 +70,12 @@ void Query::open() {
     markOpen();
 }
 
+void Query::readAgainAfterRollback() {
+    const int row = currentRow();
+    open();
+    moveTo(qMin(row, rowCount() - 1));
+}
+
 int Query::exec() {
     close();
     connection()->aboutToWrite();

@@ -22,6 +22,7 @@ public:
     void setFieldType(const QString& field, ColumnType type);
 
     void open() override;
+    void readAgainAfterRollback() override;
     // Returns the number of rows the statement changed.
     int exec();
 

@@ -179,7 +179,21 @@ void Table::refresh() {
         return;
     }
     leavingRow();
-    int keep = currentRow();
+    readKeepingRow();
+}
+
+void Table::readAgainAfterRollback() {
+    if (!isOpen())
+        return;
+    if (m_state == State::Edit || m_state == State::Insert) {
+        m_buffer.clear();
+        setState(State::Browse);
+    }
+    readKeepingRow();
+}
+
+void Table::readKeepingRow() {
+    const int keep = currentRow();
     const Row before = keep >= 0 ? rows()[keep] : Row();
     read(0);
     if (keep < 0)
@@ -361,6 +375,7 @@ void Table::post() {
         throw rowGone();
     row.rowId = newId;
     row.values = m_buffer;
+    conn.rowsTouched(this);
     setState(State::Browse);
     rowValuesChangedAt(currentRow());
 }

@@ -17,8 +17,11 @@ public:
     const TableDef& definition() const { return *m_def; }
 
     void open() override;
-    // Reads the rows again, staying on the same row where it still exists.
+    // Posts an edit in progress, then reads the rows again, staying on the same row where
+    // it still exists.
     void refresh();
+    // Drops an edit in progress (it belonged to the undone action) and reads again.
+    void readAgainAfterRollback() override;
 
     // The filter applies while the table is filtered; changing either re-reads an open table.
     void setFilter(const Filter& filter);
@@ -59,6 +62,7 @@ protected:
 
 private:
     void read(int keepRow);
+    void readKeepingRow();
     QString selectSql(QVariantList& params, bool& noRows) const;
     QString rowIdExpression() const; // the engine's own row identity, in a condition
     QString rowIdSelect() const;     // and as read

@@ -1,10 +1,14 @@
 #include "fixture/storetest.h"
 #include "store/actionscope.h"
+#include "store/datasource.h"
 #include "store/numbers.h"
 #include "store/query.h"
 #include "store/storeerror.h"
+#include "store/table.h"
 
+#include <QAbstractItemModelTester>
 #include <QTest>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -16,6 +20,19 @@ class TestTransactions : public StoreTest {
                                       "id_proyecto, proy_ok) values ('U1', '2008', ?, 'S')"));
         w.setParam(0, number);
         w.exec();
+    }
+
+    // Runs `action` as one user action that ends in a failing statement.
+    void failingAction(const std::function<void()>& action) {
+        try {
+            ActionScope scope;
+            action();
+            c->execDirect(QStringLiteral("insert into no_such_table values (1)"));
+            scope.commit();
+            QFAIL("the action did not fail");
+        } catch (const StoreError&) {
+        }
+        QVERIFY(!c->inTransaction());
     }
 
 private slots:
@@ -131,6 +148,83 @@ private slots:
         q.open();
         QCOMPARE(q.integer(QStringLiteral("n")), qint64(2 * perStation));
         QCOMPARE(q.integer(QStringLiteral("m")), qint64(2 * perStation));
+    }
+
+    void afterAFailedActionTheScreenShowsWhatIsStored() {
+        Table months(c.get(), QStringLiteral("t_mes"));
+        DataSource source(&months);
+        QAbstractItemModelTester tester(&source,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        Query counted(c.get(), QStringLiteral("select count(*) as n from t_mes"));
+        months.open();
+        QCOMPARE(source.rowCount(), 12);
+
+        // An append and a post, then a read that saw the new row: all undone.
+        failingAction([&] {
+            months.append();
+            months.setField(QStringLiteral("num"), 13);
+            months.setField(QStringLiteral("mes"), QStringLiteral("Trece"));
+            months.post();
+            counted.open();
+            QCOMPARE(counted.integer("n"), qint64(13));
+        });
+        QCOMPARE(months.rowCount(), 12);
+        QCOMPARE(source.rowCount(), 12);
+        QVERIFY(!months.locate(QStringLiteral("mes"), QStringLiteral("Trece")));
+        QCOMPARE(counted.integer("n"), qint64(12));
+        QCOMPARE(months.state(), Table::State::Browse);
+
+        // An edit: the row shows its stored value and can be edited again at once (it is
+        // not taken for a row changed at another workstation).
+        QVERIFY(months.locate(QStringLiteral("num"), 3));
+        failingAction([&] {
+            months.edit();
+            months.setField(QStringLiteral("mes"), QStringLiteral("MARZO"));
+            months.post();
+        });
+        QCOMPARE(months.integer("num"), qint64(3));
+        QCOMPARE(months.text("mes"), QStringLiteral("Marzo"));
+        QCOMPARE(source.data(source.index(months.currentRow(), 1)).toString(),
+                 QStringLiteral("Marzo"));
+        months.edit();
+        months.setField(QStringLiteral("mes"), QStringLiteral("Tercero"));
+        months.post();
+        QCOMPARE(count(QStringLiteral("t_mes where mes = 'Tercero'")), qint64(1));
+
+        // A delete: the row, still stored, is shown again; the current row stays where it
+        // was when the action failed.
+        QVERIFY(months.locate(QStringLiteral("num"), 5));
+        failingAction([&] {
+            months.remove();
+            QCOMPARE(months.rowCount(), 11);
+            QCOMPARE(months.integer("num"), qint64(6));
+        });
+        QCOMPARE(months.rowCount(), 12);
+        QCOMPARE(source.rowCount(), 12);
+        QCOMPARE(months.integer("num"), qint64(6));
+        QVERIFY(months.locate(QStringLiteral("num"), 5));
+        QCOMPARE(months.text("mes"), QStringLiteral("Mayo"));
+        months.remove(); // and it can be deleted for real
+        QCOMPARE(count(QStringLiteral("t_mes")), qint64(11));
+    }
+
+    void anEditWhosePostFailedIsKeptToBeCorrected() {
+        Table months(c.get(), QStringLiteral("t_mes"));
+        months.open();
+        try {
+            ActionScope scope;
+            months.edit();
+            months.setField(QStringLiteral("mes"), QStringLiteral("Un nombre demasiado largo"));
+            months.post();
+            scope.commit();
+        } catch (const StoreError&) {
+        }
+        // Nothing was written: what the user typed is still there to correct.
+        QCOMPARE(months.state(), Table::State::Edit);
+        QCOMPARE(months.text("mes"), QStringLiteral("Un nombre demasiado largo"));
+        months.setField(QStringLiteral("mes"), QStringLiteral("Primero"));
+        months.post();
+        QCOMPARE(count(QStringLiteral("t_mes where mes = 'Primero'")), qint64(1));
     }
 };
 

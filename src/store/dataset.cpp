@@ -145,14 +145,16 @@ int Dataset::fieldIndex(const QString& field) const {
     return m_index.value(field.toLower(), -1);
 }
 
-int Dataset::requireField(const QString& field) const {
-    const int i = fieldIndex(field);
+int Dataset::requireField(const Field& field) const {
+    const int i = field.byPosition() ? (field.position() < fieldCount() ? field.position() : -1)
+                                     : fieldIndex(field.name());
     if (i < 0)
-        throw StoreError(QStringLiteral("%1: no existe el campo \"%2\"").arg(objectName(), field));
+        throw StoreError(
+            QStringLiteral("%1: no existe el campo \"%2\"").arg(objectName(), field.describe()));
     return i;
 }
 
-QVariant Dataset::value(const QString& field) const {
+QVariant Dataset::value(const Field& field) const {
     const int column = requireField(field);
     if (m_current < 0)
         return {};
@@ -165,30 +167,30 @@ QVariant Dataset::valueAt(int row, int column) const {
     return m_rows[row].values[column];
 }
 
-QString Dataset::text(const QString& field) const {
+QString Dataset::text(const Field& field) const {
     return variantText(value(field));
 }
 
-qint64 Dataset::integer(const QString& field) const {
+qint64 Dataset::integer(const Field& field) const {
     return variantInteger(value(field));
 }
 
-double Dataset::number(const QString& field) const {
+double Dataset::number(const Field& field) const {
     return variantNumber(value(field));
 }
 
-Money Dataset::money(const QString& field) const {
+Money Dataset::money(const Field& field) const {
     return variantMoney(value(field));
 }
 
-QDate Dataset::date(const QString& field) const {
+QDate Dataset::date(const Field& field) const {
     return variantDateTime(value(field)).date();
 }
 
-QDateTime Dataset::dateTime(const QString& field) const {
+QDateTime Dataset::dateTime(const Field& field) const {
     return variantDateTime(value(field));
 }
 
-bool Dataset::isNull(const QString& field) const {
+bool Dataset::isNull(const Field& field) const {
     return value(field).isNull();
 }

@@ -25,6 +25,27 @@ protected:
     ~DetailLink() = default;
 };
 
+// A field of the current row, by name (found whatever its case; a repeated name finds its
+// first column) or by position, 0 being the first column: a query that joins tables with
+// columns of the same name reads the later ones by position.
+class Field {
+public:
+    Field(const QString& name)
+        : m_name(name) {}
+    Field(const char* name)
+        : m_name(QString::fromUtf8(name)) {}
+    Field(int position)
+        : m_position(position) {}
+    bool byPosition() const { return m_position >= 0; }
+    int position() const { return m_position; }
+    const QString& name() const { return m_name; }
+    QString describe() const { return byPosition() ? QString::number(m_position) : m_name; }
+
+private:
+    QString m_name;
+    int m_position = -1;
+};
+
 // Rows read into memory at open, with a current row and the usual moves. The base of
 // queries and table row sets. Field names are found whatever their case.
 class Dataset : public QObject {
@@ -68,15 +89,15 @@ public:
     std::optional<ColumnType> fieldType(int column) const { return m_types.value(column); }
 
     // Values of the current row; StoreError for a field the rows do not hold. An empty
-    // field reads as "" and 0.
-    virtual QVariant value(const QString& field) const;
-    QString text(const QString& field) const;
-    qint64 integer(const QString& field) const;
-    double number(const QString& field) const;
-    Money money(const QString& field) const;
-    QDate date(const QString& field) const;
-    QDateTime dateTime(const QString& field) const;
-    bool isNull(const QString& field) const;
+    // field reads as "" and 0; a date's text is "dd/mm/yyyy".
+    virtual QVariant value(const Field& field) const;
+    QString text(const Field& field) const;
+    qint64 integer(const Field& field) const;
+    double number(const Field& field) const;
+    Money money(const Field& field) const;
+    QDate date(const Field& field) const;
+    QDateTime dateTime(const Field& field) const;
+    bool isNull(const Field& field) const;
 
     QVariant valueAt(int row, int column) const;
 
@@ -98,7 +119,7 @@ protected:
     void setContent(QStringList names, QVector<std::optional<ColumnType>> types, QVector<Row> rows,
                     int current = 0);
     void markOpen();
-    int requireField(const QString& field) const;
+    int requireField(const Field& field) const;
     void setCurrent(int row);
     // The values of a row changed; details of the current row follow.
     void rowValuesChangedAt(int row);

@@ -16,12 +16,6 @@ DataSource::DataSource(Dataset* dataset, QObject* parent)
     });
 }
 
-void DataSource::setCellStyle(CellStyle style) {
-    m_style = std::move(style);
-    if (rowCount() > 0)
-        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
-}
-
 int DataSource::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : m_dataset->rowCount();
 }
@@ -44,7 +38,7 @@ QVariant DataSource::data(const QModelIndex& index, int role) const {
     // Rows being edited show their new values.
     const bool current = index.row() == m_dataset->currentRow();
     auto cell = [&] {
-        return current ? m_dataset->value(m_dataset->fieldNames().at(index.column()))
+        return current ? m_dataset->value(index.column())
                        : m_dataset->valueAt(index.row(), index.column());
     };
     switch (role) {
@@ -52,10 +46,6 @@ QVariant DataSource::data(const QModelIndex& index, int role) const {
         return displayText(cell());
     case Qt::EditRole:
         return cell();
-    case Qt::BackgroundRole:
-    case Qt::ForegroundRole:
-    case Qt::FontRole:
-        return m_style ? m_style(index.row(), index.column(), role) : QVariant();
     default:
         return {};
     }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <functional>
 
 class Dataset;
 
@@ -15,11 +14,6 @@ public:
 
     Dataset* dataset() const { return m_dataset; }
 
-    // Colours and fonts of single cells (Qt::BackgroundRole, Qt::ForegroundRole,
-    // Qt::FontRole); an invalid QVariant leaves the view's own.
-    using CellStyle = std::function<QVariant(int row, int column, int role)>;
-    void setCellStyle(CellStyle style);
-
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -31,5 +25,4 @@ public:
 
 private:
     Dataset* m_dataset;
-    CellStyle m_style;
 };

@@ -3,6 +3,7 @@
 #include "connection.h"
 #include "core/error.h"
 #include "core/numbering.h"
+#include "core/wholenumber.h"
 #include "schema.h"
 #include "statement.h"
 #include "storeerror.h"
@@ -75,24 +76,6 @@ QString whereClause(const TableDef& table, const Filter& scope, QVariantList& pa
     return QStringLiteral(" WHERE (") + expression + QLatin1Char(')');
 }
 
-// A text that is a whole number: digits, an optional sign, blanks around.
-std::optional<qint64> wholeNumber(const QString& text) {
-    const QString t = text.trimmed();
-    const qsizetype start = t.startsWith(u'-') || t.startsWith(u'+') ? 1 : 0;
-    if (t.size() == start)
-        return std::nullopt;
-    for (qsizetype i = start; i < t.size(); ++i)
-        if (t[i] < u'0' || t[i] > u'9')
-            return std::nullopt;
-    bool ok = false;
-    const qint64 value = t.toLongLong(&ok);
-    // Beyond the range of qint64 no number can be taken after it; such a text is no
-    // number this rule hands out.
-    if (!ok)
-        return std::nullopt;
-    return value;
-}
-
 } // namespace
 
 qint64 newNumber(Connection& connection, const QString& table, const QString& column,
@@ -138,7 +121,7 @@ qint64 newNumber(Connection& connection, const QString& table, const QString& co
                 QStringLiteral(" IS NOT NULL"),
             params);
         while (q.next())
-            if (const auto number = wholeNumber(q.value(0).toString()))
+            if (const auto number = tryParseWhole(q.value(0).toString()))
                 highest = highest ? qMax(*highest, *number) : *number;
         if (q.lastError().isValid()) {
             const QString message = engineMessage(q.lastError());

@@ -25,6 +25,12 @@ void Query::setParam(int position, const QVariant& value) {
 }
 
 void Query::setParams(const QVariantList& values) {
+    // All at once: a value left over from the previous caller would be bound silently.
+    if (values.size() != m_params.size())
+        throw StoreError(QStringLiteral("%1: la consulta lleva %2 parámetros, no %3")
+                             .arg(objectName())
+                             .arg(m_params.size())
+                             .arg(values.size()));
     for (int i = 0; i < values.size(); ++i)
         setParam(i, values[i]);
 }
@@ -41,6 +47,21 @@ QVariantList Query::boundParams() const {
     return values;
 }
 
+std::optional<ColumnType> Query::resultType(const QString& name) const {
+    const QString key = name.toLower();
+    if (const auto it = m_fieldTypes.constFind(key); it != m_fieldTypes.cend())
+        return *it;
+    // A computed column holds what the column it is made from holds.
+    if (const auto it = m_positional.resultSources.constFind(key);
+        it != m_positional.resultSources.cend()) {
+        if (*it == QLatin1String("count(*)"))
+            return ColumnType::Integer;
+        if (const auto type = columnTypeByName(*it))
+            return type;
+    }
+    return columnTypeByName(name);
+}
+
 void Query::open() {
     close();
     connection()->ensureOpen();
@@ -51,8 +72,7 @@ void Query::open() {
     for (int i = 0; i < record.count(); ++i) {
         const QString name = record.fieldName(i);
         names.append(name);
-        const auto it = m_fieldTypes.constFind(name.toLower());
-        columnTypes.append(it != m_fieldTypes.cend() ? std::optional(*it) : columnTypeByName(name));
+        columnTypes.append(resultType(name));
     }
     QVector<Row> rows;
     while (q.next()) {

@@ -15,10 +15,12 @@ public:
 
     // Position 0 is the first parameter. StoreError for a position the statement lacks.
     void setParam(int position, const QVariant& value);
+    // Every parameter, in order; StoreError when the count differs from the statement's.
     void setParams(const QVariantList& values);
     QVariant param(int position) const { return m_params.value(position); }
 
-    // Type of a computed column the schema cannot tell ("max(hito_fecfin) as maxfecha").
+    // Type of a computed column the statement does not tell; "max(hito_fecfin) as maxfecha"
+    // and the like are known without it.
     void setFieldType(const QString& field, ColumnType type);
 
     void open() override;
@@ -28,6 +30,7 @@ public:
 
 private:
     QVariantList boundParams() const;
+    std::optional<ColumnType> resultType(const QString& name) const;
 
     QString m_sql;
     PositionalSql m_positional;

@@ -90,6 +90,78 @@ QStringList parameterColumns(const QList<Token>& tokens) {
     return columns;
 }
 
+// Aggregates whose result holds what their column holds.
+bool keepsType(const QString& function) {
+    static const QStringList same{"max", "min", "first", "last", "sum"};
+    return same.contains(function);
+}
+
+// One item of a select list: "name", "t name", "f ( [distinct] [t] name )", each with an
+// optional "[as] alias". The source of the alias, if the item has that shape.
+void addResultSource(const QList<Token>& item, QHash<QString, QString>& sources) {
+    QList<Token> expression = item;
+    QString alias;
+    const qsizetype n = item.size();
+    if (n >= 3 && isWord(item[n - 2], "as") && item[n - 1].kind == Kind::Name) {
+        alias = item[n - 1].text;
+        expression = item.mid(0, n - 2);
+    }
+    if (alias.isEmpty() || expression.isEmpty())
+        return; // a plain column keeps its own name, and its type with it
+    const qsizetype m = expression.size();
+    if (expression[0].kind == Kind::Name && m >= 3 && expression[1].text == QLatin1String("(") &&
+        expression[m - 1].text == QLatin1String(")")) {
+        const QString function = expression[0].text;
+        if (function == QLatin1String("count")) {
+            sources.insert(alias, QStringLiteral("count(*)"));
+            return;
+        }
+        if (!keepsType(function))
+            return;
+        const QList<Token> inside = expression.mid(2, m - 3);
+        for (const Token& t : inside)
+            if (t.kind != Kind::Name)
+                return;
+        if (inside.isEmpty() || inside.size() > 3)
+            return;
+        sources.insert(alias, inside.last().text);
+        return;
+    }
+    for (const Token& t : expression)
+        if (t.kind != Kind::Name)
+            return;
+    if (m <= 2)
+        sources.insert(alias, expression.last().text);
+}
+
+QHash<QString, QString> resultSources(const QList<Token>& tokens) {
+    QHash<QString, QString> sources;
+    qsizetype i = 0;
+    while (i < tokens.size() && !isWord(tokens[i], "select"))
+        ++i;
+    if (i < tokens.size() && isWord(tokens.value(i + 1), "distinct"))
+        ++i;
+    QList<Token> item;
+    int depth = 0;
+    for (++i; i < tokens.size(); ++i) {
+        const Token& t = tokens[i];
+        if (depth == 0 &&
+            (isWord(t, "from") || (t.kind == Kind::Punct && t.text == QLatin1String(",")))) {
+            addResultSource(item, sources);
+            item.clear();
+            if (isWord(t, "from"))
+                break;
+            continue;
+        }
+        if (t.kind == Kind::Punct && t.text == QLatin1String("("))
+            ++depth;
+        else if (t.kind == Kind::Punct && t.text == QLatin1String(")"))
+            --depth;
+        item.append(t);
+    }
+    return sources;
+}
+
 } // namespace
 
 PositionalSql toPositional(const QString& sql) {
@@ -165,5 +237,6 @@ PositionalSql toPositional(const QString& sql) {
             tokens.append({Kind::Other, QString(c)});
     }
     out.parameterColumns = parameterColumns(tokens);
+    out.resultSources = resultSources(tokens);
     return out;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,10 @@ struct PositionalSql {
     QString text;
     int parameterCount = 0;
     QStringList parameterColumns; // lower case; empty where no column is plain
+    // The columns a computed result column of the first select list is made from, by its
+    // name: "max(t.hito_fecfin) as fin" gives fin -> hito_fecfin, so that it reads as the
+    // date that column holds; a count gives "count(*)". Lower case.
+    QHash<QString, QString> resultSources;
 };
 
 PositionalSql toPositional(const QString& sql);

@@ -288,9 +288,9 @@ void Table::masterGone() {
     m_master = nullptr;
 }
 
-QVariant Table::value(const QString& field) const {
+QVariant Table::value(const Field& field) const {
     if (m_state == State::Edit || m_state == State::Insert)
-        return m_buffer.value(column(field));
+        return m_buffer.value(requireField(field));
     return Dataset::value(field);
 }
 

@@ -51,7 +51,7 @@ public:
     void cancel();
     void remove();
 
-    QVariant value(const QString& field) const override;
+    QVariant value(const Field& field) const override;
 
 signals:
     void stateChanged(Table::State state);

@@ -59,8 +59,13 @@ QVariant toBound(const QVariant& value) {
 QVariant fromStored(const QVariant& raw, std::optional<ColumnType> type) {
     if (raw.isNull())
         return {};
-    if (!type)
+    if (!type) {
+        // A computed column of no known type: an engine that says it is a date gives it
+        // in the one form dates have here.
+        if (raw.typeId() == QMetaType::QDate || raw.typeId() == QMetaType::QDateTime)
+            return variantDateTime(raw);
         return raw;
+    }
     switch (*type) {
     case ColumnType::Text:
     case ColumnType::Memo:
@@ -107,6 +112,14 @@ QVariant paramForColumn(const QVariant& value, std::optional<ColumnType> type) {
 QString variantText(const QVariant& value) {
     if (value.isNull())
         return {};
+    if (value.typeId() == QMetaType::QDate || value.typeId() == QMetaType::QDateTime) {
+        // A date's text is the day/month/year in which dates are handed around.
+        const QDateTime dt = variantDateTime(value);
+        QString text = paramDateText(dt.date());
+        if (dt.time() != QTime(0, 0))
+            text += dt.time().toString(QStringLiteral(" HH:mm:ss"));
+        return text;
+    }
     if (value.metaType() == QMetaType::fromType<Money>())
         return value.value<Money>().toString();
     return value.toString();

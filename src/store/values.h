@@ -23,7 +23,8 @@ QVariant fromStored(const QVariant& raw, std::optional<ColumnType> type);
 // converted them. Any other value, or a text that reads as neither, passes as it is.
 QVariant paramForColumn(const QVariant& value, std::optional<ColumnType> type);
 
-// Typed reads with the usual meaning of an empty field: "" and 0.
+// Typed reads with the usual meaning of an empty field: "" and 0. A date's text is
+// "dd/mm/yyyy" (with " HH:mm:ss" when it holds a time).
 QString variantText(const QVariant& value);
 qint64 variantInteger(const QVariant& value);
 double variantNumber(const QVariant& value);

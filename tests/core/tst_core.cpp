@@ -7,6 +7,7 @@
 #include "core/money.h"
 #include "core/numbering.h"
 #include "core/rounding.h"
+#include "core/wholenumber.h"
 #include "fixture/testmain.h"
 
 #include <QTest>
@@ -77,6 +78,31 @@ private slots:
         // A Spanish user keeps the own country's way.
         const QLocale argentina(QLocale::Spanish, QLocale::Argentina);
         QCOMPARE(displayLocale(argentina), argentina);
+    }
+
+    void wholeNumbersAsTyped() {
+        QCOMPARE(parseWhole(u"12"), qint64(12));
+        QCOMPARE(parseWhole(u" -3 "), qint64(-3));
+        QCOMPARE(parseWhole(u"+7"), qint64(7));
+        QCOMPARE(parseInteger(u"2147483647"), 2147483647);
+        for (const char16_t* bad : {u"doce", u"", u"1.5", u"1 2", u"-", u"12a"}) {
+            try {
+                parseWhole(bad);
+                QFAIL("no error");
+            } catch (const ConversionError& e) {
+                QCOMPARE(e.message(), QStringLiteral("\"%1\" no es un número entero válido")
+                                          .arg(QString::fromUtf16(bad)));
+            }
+        }
+        try {
+            parseInteger(u"2147483648");
+            QFAIL("no error");
+        } catch (const ConversionError& e) {
+            QCOMPARE(e.message(), QStringLiteral("El número 2147483648 está fuera de rango"));
+        }
+        QVERIFY_THROWS_EXCEPTION(ConversionError, parseWhole(u"99999999999999999999"));
+        QVERIFY_THROWS_EXCEPTION(ConversionError, parseWhole(u"5", 1, 4));
+        QVERIFY(!tryParseWhole(u"x"));
     }
 
     void paramDatesAreDayMonthYear() {

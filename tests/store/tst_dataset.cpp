@@ -1,6 +1,7 @@
 #include "core/datetext.h"
 #include "core/money.h"
 #include "fixture/storetest.h"
+#include "store/datasource.h"
 #include "store/query.h"
 #include "store/sqltext.h"
 #include "store/storeerror.h"
@@ -208,6 +209,57 @@ private slots:
         QCOMPARE(empty.rowCount(), 1);
         QVERIFY(empty.isNull(QStringLiteral("maximo")));
         QVERIFY(!empty.date(QStringLiteral("maxfecha")).isValid());
+    }
+
+    void computedColumnsAndDateTextsAreTheSameOnBothEngines() {
+        c->execDirect(QStringLiteral("insert into t_hito (cod_area, id_producto, gestion, "
+                                     "cod_hito, hito_fecfin, hito_feccre) values ('U1', 1, "
+                                     "'2008', 1, '2008-03-05', '2008-03-05 08:15:00'), ('U1', 1, "
+                                     "'2008', 2, '2008-04-30', null)"));
+        Query m(c.get(), QStringLiteral("select max(t_hito.hito_fecfin) as fin, min(hito_fecfin) "
+                                        "fin_min, count(*) as metas, max(cod_hito) as ultima, "
+                                        "max(gestion) as anio, 'x' as letra from t_hito"));
+        m.open();
+        // A computed date is a date whoever reads it, and reads as the system writes dates.
+        QCOMPARE(m.value(QStringLiteral("fin")).typeId(), int(QMetaType::QDateTime));
+        QCOMPARE(m.date(QStringLiteral("fin")), QDate(2008, 4, 30));
+        QCOMPARE(m.text(QStringLiteral("fin")), QStringLiteral("30/04/2008"));
+        QCOMPARE(m.value(QStringLiteral("metas")).typeId(), int(QMetaType::LongLong));
+        QCOMPARE(m.integer(QStringLiteral("ultima")), qint64(2));
+        QCOMPARE(m.value(QStringLiteral("anio")).typeId(), int(QMetaType::QString));
+        QCOMPARE(m.text(QStringLiteral("letra")), QStringLiteral("x"));
+        Query rows(c.get(), QStringLiteral("select hito_feccre from t_hito where cod_hito = 1"));
+        rows.open();
+        QCOMPARE(rows.text(QStringLiteral("hito_feccre")), QStringLiteral("05/03/2008 08:15:00"));
+    }
+
+    void repeatedColumnNamesAreReadByPosition() {
+        c->execDirect(QStringLiteral("insert into t_hito (cod_area, id_producto, gestion, "
+                                     "cod_hito) values ('H1', 1, '2008', 1)"));
+        c->execDirect(QStringLiteral("insert into t_avancepor (cod_area, id_producto, gestion, "
+                                     "cod_hito, correla) values ('A1', 1, '2008', 1, 1)"));
+        Query q(c.get(), QStringLiteral("select a.cod_area, b.cod_area from t_hito a, t_avancepor "
+                                        "b where a.id_producto = b.id_producto"));
+        q.open();
+        QCOMPARE(q.fieldCount(), 2);
+        QCOMPARE(q.text(QStringLiteral("cod_area")), QStringLiteral("H1")); // the first of them
+        QCOMPARE(q.text(0), QStringLiteral("H1"));
+        QCOMPARE(q.text(1), QStringLiteral("A1"));
+        QVERIFY_THROWS_EXCEPTION(StoreError, q.text(2));
+        // A grid shows each column's own value, the current row too.
+        DataSource source(&q);
+        QCOMPARE(source.data(source.index(0, 1)).toString(), QStringLiteral("A1"));
+    }
+
+    void parametersAreSetAllAtOnce() {
+        Query q(c.get(), QStringLiteral("select num from t_mes where num = :a or num = :b"));
+        q.setParams({1, 2});
+        QVERIFY_THROWS_EXCEPTION(StoreError, q.setParams({3}));
+        QVERIFY_THROWS_EXCEPTION(StoreError, q.setParams({3, 4, 5}));
+        q.setParams({3, 4});
+        q.open();
+        QCOMPARE(q.rowCount(), 2);
+        QCOMPARE(q.integer(QStringLiteral("num")), qint64(3));
     }
 };
 

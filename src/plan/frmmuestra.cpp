@@ -13,4 +13,5 @@ TFRMmuestra::TFRMmuestra(QWidget* parent)
     BTNgrabaprod->setVisible(false);
     BTNelimina = button(QStringLiteral("BTNelimina"), QStringLiteral("Eliminar registro"));
     body()->addStretch(1);
+    row({BTNagreprod, BTNgrabaprod, BTNelimina});
 }

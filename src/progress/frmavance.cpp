@@ -5,15 +5,11 @@
 TFRMavance::TFRMavance(QWidget* parent)
     : Form(QStringLiteral("FRMavance"), QStringLiteral("Informe avance mensual"), parent) {
     LBLtitulo = title(QStringLiteral("LBLtitulo"), QStringLiteral("Informe de avance mensual"));
-    DBLvicemin = new DBLookupComboBox(this);
-    DBLvicemin->setObjectName(QStringLiteral("DBLvicemin"));
-    body()->addWidget(DBLvicemin);
-    DBLdirecc = new DBLookupComboBox(this);
-    DBLdirecc->setObjectName(QStringLiteral("DBLdirecc"));
-    body()->addWidget(DBLdirecc);
-    DBLunidad = new DBLookupComboBox(this);
-    DBLunidad->setObjectName(QStringLiteral("DBLunidad"));
-    body()->addWidget(DBLunidad);
+    DBLvicemin = make<DBLookupComboBox>(QStringLiteral("DBLvicemin"));
+    DBLdirecc = make<DBLookupComboBox>(QStringLiteral("DBLdirecc"));
+    DBLunidad = make<DBLookupComboBox>(QStringLiteral("DBLunidad"));
+    for (QWidget* list : {DBLvicemin, DBLdirecc, DBLunidad})
+        body()->addWidget(list);
     LBLcodigo = parameter(QStringLiteral("LBLcodigo"));
     LBLprod = parameter(QStringLiteral("LBLprod"));
     BTNagrega = button(QStringLiteral("BTNagrega"), QStringLiteral("Agregar avance"));
@@ -21,4 +17,5 @@ TFRMavance::TFRMavance(QWidget* parent)
     BTNantes = button(QStringLiteral("BTNantes"), QStringLiteral("Ver anterior"));
     BTNsig = button(QStringLiteral("BTNsig"), QStringLiteral("Ver siguiente"));
     body()->addStretch(1);
+    row({BTNagrega, BTNgraba, BTNantes, BTNsig});
 }

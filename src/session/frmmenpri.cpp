@@ -2,6 +2,7 @@
 
 #include "accounts/frmusuario.h"
 #include "app/application.h"
+#include "institution.h"
 #include "plan/frmmuestra.h"
 #include "progress/frmavance.h"
 #include "reports/frmavaunidad.h"
@@ -9,12 +10,14 @@
 #include "store/tdtm.h"
 #include "ui/dblookup.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -36,8 +39,7 @@ QPixmap banner() {
     f.setPointSize(22);
     f.setBold(true);
     p.setFont(f);
-    p.drawText(pm.rect().adjusted(0, 0, 0, -12), Qt::AlignCenter,
-               QStringLiteral("Ministerio de Desarrollo Rural y Tierras"));
+    p.drawText(pm.rect().adjusted(0, 0, 0, -12), Qt::AlignCenter, institutionName());
     return pm;
 }
 
@@ -45,8 +47,7 @@ QPixmap banner() {
 
 TFRMmenpri::TFRMmenpri(QWidget* parent)
     : Form(QStringLiteral("FRMmenpri"), QStringLiteral("Menú principal     "), parent) {
-    MainMenu1 = new QMenuBar(this);
-    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    MainMenu1 = make<QMenuBar>(QStringLiteral("MainMenu1"));
     MainMenu1->setNativeMenuBar(false);
     layout()->setMenuBar(MainMenu1);
 
@@ -78,12 +79,17 @@ TFRMmenpri::TFRMmenpri(QWidget* parent)
 
     LBLnumero = screenNumber(QStringLiteral("LBLnumero"), QStringLiteral("2"));
     LBLtitulo = title(QStringLiteral("LBLtitulo"), QStringLiteral("Sistema de Monitoreo"));
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1 = make<QLabel>(QStringLiteral("Image1"));
     Image1->setPixmap(banner());
     Image1->setAlignment(Qt::AlignCenter);
     body()->addWidget(Image1);
     body()->addStretch(1);
+
+    // The menu stays open for the whole session: most of the screen, not a strip.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize room = screen->availableGeometry().size();
+        resize(qMin(1100, room.width() * 9 / 10), qMin(700, room.height() * 9 / 10));
+    }
 
     handle(Datosiniciales2, &QAction::triggered, &TFRMmenpri::Datosiniciales2Click);
     handle(ProgramasResultados2, &QAction::triggered, &TFRMmenpri::ProgramasResultados2Click);

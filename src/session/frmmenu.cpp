@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "frmmenpri.h"
+#include "institution.h"
 #include "store/connection.h"
 #include "store/query.h"
 #include "store/tdtm.h"
@@ -24,11 +25,6 @@ const QColor TFRMmenu::salirColour(0, 82, 164);
 const QColor TFRMmenu::salirHoverColour(62, 158, 255);
 
 namespace {
-
-template <typename W> W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 // The emblem: a disc in the three colours of the flag.
 QPixmap emblem() {
@@ -75,71 +71,66 @@ TFRMmenu::TFRMmenu(QWidget* parent)
     Label5 = screenNumber(QStringLiteral("Label5"), QStringLiteral("1"));
     Label6 = title(QStringLiteral("Label6"), QStringLiteral("Sistema de monitoreo "));
 
-    auto* centre = new QHBoxLayout;
-    centre->addStretch(1);
-    Panel1 = named(new QFrame(this), "Panel1");
+    Panel1 = make<QFrame>(QStringLiteral("Panel1"));
     Panel1->setFrameShape(QFrame::StyledPanel);
     Panel1->setMouseTracking(true);
     auto* panel = new QVBoxLayout(Panel1);
 
-    Image1 = named(new QLabel(Panel1), "Image1");
+    Image1 = make<QLabel>(QStringLiteral("Image1"));
     Image1->setPixmap(emblem());
     Image1->setAlignment(Qt::AlignCenter);
-    panel->addWidget(Image1);
-    LBLministerio =
-        named(new QLabel(QStringLiteral("Ministerio de Desarrollo Rural y Tierras"), Panel1),
-              "LBLministerio");
+    LBLministerio = make<QLabel>(QStringLiteral("LBLministerio"), institutionName());
     LBLministerio->setAlignment(Qt::AlignCenter);
-    panel->addWidget(LBLministerio);
 
-    auto* fields = new QFormLayout;
-    Label1 = named(new QLabel(QStringLiteral("Usuario:"), Panel1), "Label1");
-    Edit1 = named(new QLineEdit(QStringLiteral("Admin"), Panel1), "Edit1");
+    Label1 = make<QLabel>(QStringLiteral("Label1"), QStringLiteral("Usuario:"));
+    Edit1 = make<QLineEdit>(QStringLiteral("Edit1"), QStringLiteral("Admin"));
     Edit1->setMaxLength(50);
-    Label2 = named(new QLabel(QStringLiteral("Clave de acceso:"), Panel1), "Label2");
-    Edit2 = named(new QLineEdit(QStringLiteral("qampo"), Panel1), "Edit2");
+    Label2 = make<QLabel>(QStringLiteral("Label2"), QStringLiteral("Clave de acceso:"));
+    Edit2 = make<QLineEdit>(QStringLiteral("Edit2"), QStringLiteral("qampo"));
     Edit2->setEchoMode(QLineEdit::Password);
+    Edit2->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
     Edit2->setMaxLength(50);
-    Label3 = named(new QLabel(QStringLiteral("Servidor:"), Panel1), "Label3");
-    EDIserv = named(new QLineEdit(defaultServer(), Panel1), "EDIserv");
+    Label3 = make<QLabel>(QStringLiteral("Label3"), QStringLiteral("Servidor:"));
+    EDIserv = make<QLineEdit>(QStringLiteral("EDIserv"), defaultServer());
     EDIserv->setMinimumWidth(fontMetrics().horizontalAdvance(u'x') * 40);
-    Label4 = named(new QLabel(QStringLiteral("Año:"), Panel1), "Label4");
-    EDIgestion = named(new QComboBox(Panel1), "EDIgestion");
+    EDIserv->setCursorPosition(0); // the start of a long folder, not its tail
+    Label4 = make<QLabel>(QStringLiteral("Label4"), QStringLiteral("Año:"));
+    EDIgestion = make<QComboBox>(QStringLiteral("EDIgestion"));
     EDIgestion->setEditable(true);
     EDIgestion->setInsertPolicy(QComboBox::NoInsert);
     EDIgestion->addItems({"2006", "2007", "2008", "2009"});
     EDIgestion->setCurrentText(QStringLiteral("2008"));
     EDIgestion->lineEdit()->setMaxLength(4);
+    auto* fields = new QFormLayout;
     const QList<QPair<QLabel*, QWidget*>> rows{
         {Label1, Edit1}, {Label2, Edit2}, {Label3, EDIserv}, {Label4, EDIgestion}};
     for (const auto& [label, box] : rows) {
         caption(label, box);
         fields->addRow(label, box);
     }
-    panel->addLayout(fields);
 
-    auto* actions = new QHBoxLayout;
     QFont big = font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.3);
-    LBLingreso = named(new ClickLabel(QStringLiteral("Ingresar"), Panel1), "LBLingreso");
-    Label8 = named(new ClickLabel(QStringLiteral("Salir"), Panel1), "Label8");
+    LBLingreso = make<ClickLabel>(QStringLiteral("LBLingreso"), QStringLiteral("Ingresar"));
+    Label8 = make<ClickLabel>(QStringLiteral("Label8"), QStringLiteral("Salir"));
+    auto* actions = new QHBoxLayout;
     for (ClickLabel* l : {LBLingreso, Label8}) {
         l->setFont(big);
         actions->addWidget(l);
     }
     LBLingreso->setTextColour(ingresoColour);
     Label8->setTextColour(salirColour);
+
+    panel->addWidget(Image1);
+    panel->addWidget(LBLministerio);
+    panel->addLayout(fields);
     panel->addLayout(actions);
-
-    centre->addWidget(Panel1);
-    centre->addStretch(1);
     body()->addStretch(1);
-    body()->addLayout(centre);
+    row({Panel1}, Qt::AlignCenter);
     body()->addStretch(1);
 
-    LBLtipo = named(new QLabel(QStringLiteral("MN"), this), "LBLtipo");
-    LBLtipo->setVisible(false);
+    LBLtipo = parameter(QStringLiteral("LBLtipo"), QStringLiteral("MN"));
 
     handle(LBLingreso, &ClickLabel::clicked, &TFRMmenu::LBLingresoClick);
     handle(Edit2, &QLineEdit::returnPressed, &TFRMmenu::LBLingresoClick); // Edit2KeyPress
@@ -153,6 +144,8 @@ TFRMmenu::TFRMmenu(QWidget* parent)
 
 void TFRMmenu::FormActivate() {
     ADOquv->close();
+    if (!EDIserv->hasFocus())
+        EDIserv->setCursorPosition(0);
     setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
 }
 

@@ -53,17 +53,25 @@ QLabel* Form::title(const QString& name, const QString& text) {
 }
 
 QLabel* Form::parameter(const QString& name, const QString& text) {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(name);
+    auto* label = make<QLabel>(name, text);
     label->setVisible(false);
     return label;
 }
 
 QPushButton* Form::button(const QString& name, const QString& caption) {
-    auto* b = new QPushButton(caption, this);
-    b->setObjectName(name);
-    m_body->addWidget(b);
-    return b;
+    return make<QPushButton>(name, caption);
+}
+
+QHBoxLayout* Form::row(std::initializer_list<QWidget*> controls, Qt::Alignment align) {
+    auto* line = new QHBoxLayout;
+    if (align & (Qt::AlignRight | Qt::AlignHCenter))
+        line->addStretch(1);
+    for (QWidget* w : controls)
+        line->addWidget(w);
+    if (align & (Qt::AlignLeft | Qt::AlignHCenter))
+        line->addStretch(1);
+    m_body->addLayout(line);
+    return line;
 }
 
 void Form::caption(QLabel* label, QWidget* box) {
@@ -83,12 +91,13 @@ bool Form::guard(const std::function<void()>& action) {
     return runGuarded(this, action);
 }
 
-void Form::activate() {
-    guard([this] { FormActivate(); });
+void Form::activate(QWidget* over) {
+    runGuarded(over ? over : this, [this] { FormActivate(); });
 }
 
-int Form::showModal() {
-    activate();
+int Form::showModal(QWidget* opener) {
+    // The window is not shown yet: an error of its activation shows over the opener.
+    activate(opener);
     return ModalRuns::run(*this);
 }
 
@@ -96,7 +105,7 @@ int Form::open(Form* child) {
     int result = 0;
     {
         ActionPause pause;
-        result = child->showModal();
+        result = child->showModal(this);
     }
     reactivate(false);
     return result;

@@ -6,19 +6,37 @@
 #include <QString>
 #include <QVBoxLayout>
 #include <functional>
+#include <initializer_list>
 
+class QBoxLayout;
+class QHBoxLayout;
 class QWidget;
 
 // The base of every window: a dialog with its screen number in the top-left corner, its
-// title, and an activation step (FormActivate) that runs when the window is shown, and
-// again when a message box or a window opened through it closes.
+// title, and an activation step (FormActivate).
+//
+// How a window shows anything:
+// - Another window only through open(child): the child's activation runs, then the child
+//   is shown modally; what the opener's action wrote so far is committed first, and what is
+//   done in the child is made of actions of its own. showModal() is not to be had otherwise.
+// - A box only through inform(), confirm() and error(): what the action wrote so far is
+//   committed first, so that no lock is held while a person reads it. Put the box last in an
+//   action, or ask the question before the first write.
+// - Showing a box or a window by any other way while an action holds its transaction is a
+//   fault: refused loudly in debug builds and tests (see ModalRuns::setStrict).
+//
+// When the activation runs again ("each time the window becomes the active window"):
+// - when the window is opened, before it shows; an error there is shown over the opener;
+// - when a box shown through the window closes (unless the window opts out), inside the
+//   handler that showed it, so that an error in it stops that handler;
+// - when a window opened through open() closes (unless the window opts out);
+// - never after the standard error box of a failed action or activation, so that an
+//   activation that fails cannot run again and again.
 class Form : public QDialog {
     Q_OBJECT
 public:
     Form(const QString& objectName, const QString& caption, QWidget* parent = nullptr);
 
-    // Runs the activation, then shows the window modally until it closes.
-    int showModal();
     // Shows a window opened from this one; when it closes this one activates again.
     int open(Form* child);
 
@@ -30,14 +48,24 @@ public:
     // Runs a user action as a guarded handler (see runGuarded).
     bool guard(const std::function<void()>& action);
 
-    // Runs the activation step inside a guard.
-    void activate();
+    // Runs the activation step inside a guard; its error box shows over `over` (this window
+    // when none is given).
+    void activate(QWidget* over = nullptr);
 
     // The area below the header where a window puts its controls.
     QVBoxLayout* body() const { return m_body; }
 
 protected:
     virtual void FormActivate() {}
+
+    // A control of this window with its name: make<QLineEdit>("EDIavance"),
+    // make<QLabel>("Label1", "Unidad:"). Arguments go to the control's constructor, before
+    // its parent.
+    template <typename W, typename... Args> W* make(const QString& name, Args&&... args) {
+        auto* w = new W(std::forward<Args>(args)..., this);
+        w->setObjectName(name);
+        return w;
+    }
 
     // Connects a control's signal to a handler of this window, run inside a guard.
     template <typename Sender, typename Signal, typename Owner>
@@ -58,8 +86,11 @@ protected:
     // A hidden label through which a caller hands this window a value before showing it
     // (a unit code, a product number, a mode letter).
     QLabel* parameter(const QString& name, const QString& text = QString());
-    // A button with its caption, placed in the body.
+    // A button with its caption; the window places it (see row()).
     QPushButton* button(const QString& name, const QString& caption);
+    // Puts controls side by side in a new row at the end of the body; a stretch after
+    // them keeps them to the left, before them to the right.
+    QHBoxLayout* row(std::initializer_list<QWidget*> controls, Qt::Alignment align = Qt::AlignLeft);
 
     // Makes `label` the caption of `box`: its buddy, and the box's accessible name.
     static void caption(QLabel* label, QWidget* box);
@@ -68,6 +99,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Runs the activation, then shows the window modally until it closes.
+    int showModal(QWidget* opener);
     QLabel* headerLabel(const QString& name, const QString& text, qreal scale);
     void box(const std::function<void()>& show);
     void reactivate(bool afterBox);

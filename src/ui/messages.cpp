@@ -1,5 +1,7 @@
 #include "messages.h"
 
+#include "modalruns.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QMessageBox>
@@ -35,14 +37,17 @@ MessageHandler* current = &boxes;
 namespace Messages {
 
 void information(QWidget* parent, const QString& text) {
+    ModalRuns::beforeShowing(QStringLiteral("The box \"%1\"").arg(text));
     current->information(parent, text);
 }
 
 bool question(QWidget* parent, const QString& text) {
+    ModalRuns::beforeShowing(QStringLiteral("The question \"%1\"").arg(text));
     return current->question(parent, text);
 }
 
 void error(QWidget* parent, const QString& text) {
+    ModalRuns::beforeShowing(QStringLiteral("The error box \"%1\"").arg(text));
     current->error(parent, text);
 }
 

@@ -1,18 +1,26 @@
 #include "core/error.h"
 #include "fixture/storetest.h"
 #include "fixture/uiscript.h"
+#include "store/datasource.h"
 #include "store/query.h"
 #include "store/storeerror.h"
+#include "store/table.h"
+#include "ui/dbedit.h"
+#include "ui/dbgrid.h"
 #include "ui/form.h"
 #include "ui/guard.h"
 #include "ui/messages.h"
+#include "ui/modalruns.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -42,8 +50,14 @@ public:
         w.exec();
     }
 
+    std::function<void()> onActivate;
+
 protected:
-    void FormActivate() override { ++activations; }
+    void FormActivate() override {
+        ++activations;
+        if (onActivate)
+            onActivate();
+    }
 };
 
 } // namespace
@@ -128,13 +142,128 @@ private slots:
         QVERIFY(!answer);
     }
 
-    void showingRunsTheActivationFirst() {
+    void openingRunsTheActivationFirst() {
+        Probe parent(c.get(), QStringLiteral("FRMpadre"));
         Probe w(c.get(), QStringLiteral("FRMprueba"));
         int seenInside = -1;
         windows->whenShown("FRMprueba", [&](Form&) { seenInside = w.activations; });
-        w.showModal();
+        parent.onClick = [&] { parent.open(&w); };
+        QTest::mouseClick(parent.button, Qt::LeftButton);
         QCOMPARE(seenInside, 1);
         QCOMPARE(windows->shown(), QStringList({"FRMprueba"}));
+    }
+
+    void whichClosingsActivateAgain() {
+        Probe parent(c.get(), QStringLiteral("FRMpadre"));
+        Probe child(c.get(), QStringLiteral("FRMhijo"));
+        parent.onClick = [&] { parent.inform(QStringLiteral("Listo")); };
+        QTest::mouseClick(parent.button, Qt::LeftButton);
+        QCOMPARE(parent.activations, 1); // a box
+        parent.onClick = [&] { parent.open(&child); };
+        QTest::mouseClick(parent.button, Qt::LeftButton);
+        QCOMPARE(parent.activations, 2); // a window opened from it
+        parent.onClick = [&] { throw ConversionError(QStringLiteral("mal")); };
+        QTest::mouseClick(parent.button, Qt::LeftButton);
+        QCOMPARE(messages->errors(), QStringList({"mal"}));
+        QCOMPARE(parent.activations, 2); // not the error box of a failed action
+    }
+
+    void anActivationThatFailsCannotRunAgainAndAgain() {
+        Probe parent(c.get(), QStringLiteral("FRMpadre"));
+        Probe child(c.get(), QStringLiteral("FRMhijo"));
+        parent.onActivate = [] { throw ConversionError(QStringLiteral("activación")); };
+        bool after = false;
+        parent.onClick = [&] {
+            parent.inform(QStringLiteral("Uno"));
+            after = true; // the failed activation stopped the handler
+        };
+        QTest::mouseClick(parent.button, Qt::LeftButton);
+        QVERIFY(!after);
+        QCOMPARE(parent.activations, 1);
+        QCOMPARE(messages->texts(), QStringList({"Uno", "activación"}));
+        messages->clear();
+        parent.onClick = [&] { parent.open(&child); };
+        QTest::mouseClick(parent.button, Qt::LeftButton);
+        QCOMPARE(parent.activations, 2);
+        QCOMPARE(messages->texts(), QStringList({"activación"}));
+    }
+
+    void anErrorInTheActivationOfAWindowBeingOpenedShowsOverTheOpener() {
+        Probe parent(c.get(), QStringLiteral("FRMpadre"));
+        Probe child(c.get(), QStringLiteral("FRMhijo"));
+        child.onActivate = [&] {
+            child.write(1);
+            throw StoreError(QStringLiteral("sin datos"));
+        };
+        parent.onClick = [&] { parent.open(&child); };
+        QTest::mouseClick(parent.button, Qt::LeftButton);
+        QCOMPARE(messages->shown().size(), 1);
+        QCOMPARE(messages->shown().first().text, QStringLiteral("sin datos"));
+        QCOMPARE(messages->shown().first().over, QStringLiteral("FRMpadre"));
+        QCOMPARE(headers(), qint64(0));                       // the activation's action was undone
+        QCOMPARE(windows->shown(), QStringList({"FRMhijo"})); // and the window still opens
+    }
+
+    void aBoxOrAWindowShownWhileAnActionHoldsItsTransactionIsRefused() {
+        QStringList refused;
+        ModalRuns::setRefusal([&](const QString& message) { refused.append(message); });
+        const auto restore = qScopeGuard([] { ModalRuns::setRefusal({}); });
+        QVERIFY(ModalRuns::strict());
+        Probe w(c.get(), QStringLiteral("FRMprueba"));
+        Probe child(c.get(), QStringLiteral("FRMhijo"));
+        // Through the window's own boxes and open(): nothing is refused.
+        w.onClick = [&] {
+            w.write(1);
+            w.inform(QStringLiteral("Guardado"));
+            w.write(2);
+            w.open(&child);
+        };
+        QTest::mouseClick(w.button, Qt::LeftButton);
+        QVERIFY(refused.isEmpty());
+        // A box shown past the window, or a dialog run by hand, while the action holds
+        // its transaction: refused, and what was written is committed first.
+        w.onClick = [&] {
+            w.write(3);
+            Messages::information(&w, QStringLiteral("Directo"));
+            QVERIFY(!c->inTransaction());
+            w.write(4);
+            QDialog dialog(&w);
+            QTimer::singleShot(0, &dialog, &QDialog::reject);
+            dialog.exec();
+        };
+        QTest::mouseClick(w.button, Qt::LeftButton);
+        QCOMPARE(refused.size(), 2);
+        QVERIFY(refused[0].contains(QStringLiteral("Directo")));
+        QVERIFY(refused[1].contains(QStringLiteral("QDialog")));
+        QCOMPARE(headers(), qint64(4));
+    }
+
+    void afterAFailedActionTheWindowShowsWhatIsStored() {
+        Probe w(c.get(), QStringLiteral("FRMprueba"));
+        Table months(c.get(), QStringLiteral("t_mes"));
+        DataSource source(&months);
+        auto* grid = new DBGrid(&w);
+        auto* name = new DBEdit(&w);
+        w.body()->addWidget(grid);
+        w.body()->addWidget(name);
+        grid->setDataSource(&source);
+        name->setDataSource(&source, QStringLiteral("mes"));
+        months.open();
+        months.last();
+        w.onClick = [&] {
+            months.append();
+            months.setField(QStringLiteral("num"), 13);
+            months.setField(QStringLiteral("mes"), QStringLiteral("Trece"));
+            months.post();
+            QCOMPARE(grid->model()->rowCount(), 13);
+            QCOMPARE(name->text(), QStringLiteral("Trece"));
+            c->execDirect(QStringLiteral("insert into no_such_table values (1)"));
+        };
+        QTest::mouseClick(w.button, Qt::LeftButton);
+        QCOMPARE(messages->errors().size(), 1);
+        QCOMPARE(grid->model()->rowCount(), 12);
+        QCOMPARE(grid->currentIndex().row(), 11);
+        QCOMPARE(name->text(), QStringLiteral("Diciembre"));
     }
 
     void aChildWindowActivatesItsOpenerAgainAndActsOnItsOwn() {

@@ -1,3 +1,4 @@
+#include "fixture/controls.h"
 #include "fixture/guimain.h"
 #include "fixture/program.h"
 #include "fixture/uiscript.h"
@@ -6,18 +7,25 @@
 #include "reports/frmavaunidad.h"
 #include "session/frmmenpri.h"
 #include "session/frmmenu.h"
+#include "session/institution.h"
 #include "store/query.h"
 #include "store/tdtm.h"
 #include "ui/clicklabel.h"
 #include "ui/dblookup.h"
 
+#include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAction>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 QObject* rightsTests();
@@ -305,58 +313,73 @@ private slots:
 
     void theMenuItemsPrepareTheirWindows() {
         program->addAccount("planifica", "clave", "4");
+        TFRMmuestra* m = program->app().FRMmuestra();
+        TDTM* dtm = program->app().DTM();
         windows->whenShown("FRMmenpri", [&](Form&) {
-            TFRMmuestra* m = program->app().FRMmuestra();
+            // States an earlier use of the browser left behind.
             m->BTNgrabaprod->setVisible(true);
             m->BTNelimina->setEnabled(true);
-            menu()->Datosiniciales2->trigger();
+            dtm->ADOTvicemin->close();
+            TRIGGER(menu(), "Datosiniciales2");
+            TRIGGER(menu(), "ProgramasResultados2");
+            TRIGGER(menu(), "Usuarios1");
+        });
+        windows->whenShown("FRMmuestra", [&](Form&) {
             QCOMPARE(m->LBLestado1->text(), QStringLiteral("A"));
             QCOMPARE(m->LBLtitulo->text(),
                      QStringLiteral("Agregar Productos ó Acciones principales"));
-            QVERIFY(m->BTNagreprod->isEnabled() && !m->BTNagreprod->isHidden());
-            QVERIFY(!m->BTNgrabaprod->isEnabled() && m->BTNgrabaprod->isHidden());
+            QVERIFY(m->BTNagreprod->isVisible() && m->BTNagreprod->isEnabled());
+            QVERIFY(!m->BTNgrabaprod->isVisible() && !m->BTNgrabaprod->isEnabled());
             QVERIFY(!m->BTNelimina->isEnabled());
-            QVERIFY(program->app().DTM()->ADOTvicemin->isOpen());
-            menu()->ProgramasResultados2->trigger();
+            QVERIFY(dtm->ADOTvicemin->isOpen());
+        });
+        windows->whenShown("FRMmuestra", [&](Form&) {
             QCOMPARE(m->LBLestado1->text(), QStringLiteral("M"));
             QCOMPARE(m->LBLtitulo->text(), QStringLiteral("Modificación"));
-            menu()->Usuarios1->trigger();
         });
         program->login("Admin", "qampo");
         QCOMPARE(windows->shown(),
                  QStringList({"FRMmenpri", "FRMmuestra", "FRMmuestra", "FRMusuario"}));
 
         windows->clear();
+        TFRMavance* a = program->app().FRMavance();
         windows->whenShown("FRMmenpri", [&](Form&) {
-            TDTM* dtm = program->app().DTM();
-            TFRMavance* a = program->app().FRMavance();
             a->BTNgraba->setEnabled(true);
             a->BTNsig->setEnabled(false);
             dtm->ADOTunidad->open();
-            menu()->avance1->trigger();
+            TRIGGER(menu(), "avance1");
+        });
+        windows->whenShown("FRMavance", [&](Form&) {
             QVERIFY(!a->BTNgraba->isEnabled());
             QVERIFY(a->BTNagrega->isEnabled() && a->BTNantes->isEnabled() &&
                     a->BTNsig->isEnabled());
             QVERIFY(!dtm->ADOTvicemin->isOpen() && !dtm->ADOTdirecc->isOpen() &&
                     !dtm->ADOTunidad->isOpen());
-            QVERIFY(a->DBLvicemin->isHidden() && a->DBLdirecc->isHidden() &&
-                    a->DBLunidad->isHidden());
+            QVERIFY(!a->DBLvicemin->isVisible() && !a->DBLdirecc->isVisible() &&
+                    !a->DBLunidad->isVisible());
         });
         program->login("planifica", "clave");
         QCOMPARE(windows->shown(), QStringList({"FRMmenpri", "FRMavance"}));
     }
 
     void theReportItemsSetTheKind() {
+        TDTM* dtm = program->app().DTM();
+        TFRMavaunidad* r = program->app().FRMavaunidad();
         windows->whenShown("FRMmenpri", [&](Form&) {
-            TDTM* dtm = program->app().DTM();
-            TFRMavaunidad* r = program->app().FRMavaunidad();
-            menu()->EntidadDesconcentrada1->trigger();
+            TRIGGER(menu(), "EntidadDesconcentrada1");
+            TRIGGER(menu(), "Ministerio1");
+        });
+        windows->whenShown("FRMavaunidad", [&](Form&) {
             QCOMPARE(dtm->ADOTvicemin->filter().text(), QStringLiteral("tipo='EX'"));
             QVERIFY(dtm->ADOTvicemin->isFiltered());
             QCOMPARE(r->LBLtipo->text(), QStringLiteral("EX"));
             QCOMPARE(r->Label1->text(),
                      QStringLiteral("Avance de acción territorial por unidad ejecutora"));
-            menu()->Ministerio1->trigger();
+            QVERIFY(dtm->ADOTvicemin->rowCount() > 0);
+            for (dtm->ADOTvicemin->first(); !dtm->ADOTvicemin->eof(); dtm->ADOTvicemin->next())
+                QCOMPARE(dtm->ADOTvicemin->text("tipo"), QStringLiteral("EX"));
+        });
+        windows->whenShown("FRMavaunidad", [&](Form&) {
             QCOMPARE(dtm->ADOTvicemin->filter().text(), QStringLiteral("tipo='MN'"));
             QVERIFY(dtm->ADOTvicemin->rowCount() > 0);
             for (dtm->ADOTvicemin->first(); !dtm->ADOTvicemin->eof(); dtm->ADOTvicemin->next())
@@ -367,6 +390,61 @@ private slots:
         });
         program->login("Admin", "qampo");
         QCOMPARE(windows->shown(), QStringList({"FRMmenpri", "FRMavaunidad", "FRMavaunidad"}));
+    }
+
+    void whatAUserMeetsAtOnce() {
+        TFRMmenu* l = login();
+        const QString server = l->EDIserv->text();
+        // The password shows as stars.
+        QCOMPARE(l->Edit2->displayText(), QStringLiteral("*****"));
+        // A long folder in the server box shows its start.
+        l->EDIserv->setText(QStringLiteral("/home/usuario/una/carpeta/muy/larga/de/datos/del/"
+                                           "sistema/de/monitoreo/compartida"));
+        l->activate();
+        l->show();
+        QVERIFY(QTest::qWaitForWindowExposed(l));
+        QCOMPARE(l->EDIserv->cursorPosition(), 0);
+        QCOMPARE(l->LBLministerio->text(), institutionName());
+        l->EDIserv->setText(server);
+        // The main menu takes most of the screen.
+        const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+        windows->whenShown("FRMmenpri", [&](Form&) {
+            QVERIFY2(menu()->width() >= room.width() * 8 / 10 || menu()->width() >= 1000,
+                     qPrintable(QString::number(menu()->width())));
+            QVERIFY(menu()->height() >= room.height() * 8 / 10 || menu()->height() >= 650);
+        });
+        program->login("Admin", "qampo");
+        QCOMPARE(windows->shown(), QStringList({"FRMmenpri"}));
+    }
+
+    void everyControlOfEveryWindowHasItsName() {
+        // Controls inside a composite control (a list's own line edit, a grid's scroll
+        // bars) belong to it.
+        auto inComposite = [](QWidget* w, QWidget* window) {
+            for (QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
+                if (qobject_cast<QComboBox*>(p) || qobject_cast<QAbstractSpinBox*>(p) ||
+                    qobject_cast<QAbstractScrollArea*>(p) || qobject_cast<QMenuBar*>(p) ||
+                    qobject_cast<QMenu*>(p))
+                    return true;
+            return false;
+        };
+        QStringList unnamed;
+        int controls = 0;
+        for (Form* window : program->app().windows()) {
+            for (QWidget* w : window->findChildren<QWidget*>()) {
+                if (inComposite(w, window) || qobject_cast<QMenu*>(w))
+                    continue;
+                ++controls;
+                if (w->objectName().isEmpty())
+                    unnamed.append(window->objectName() + QLatin1Char('/') +
+                                   QString::fromLatin1(w->metaObject()->className()));
+            }
+            for (QAction* a : window->findChildren<QAction*>())
+                if (!a->isSeparator() && a->objectName().isEmpty())
+                    unnamed.append(window->objectName() + QStringLiteral("/QAction ") + a->text());
+        }
+        QVERIFY(controls > 100);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u'\n')));
     }
 
     void cerrarSalirAndClosingTheLoginEndTheProgram() {

@@ -11,6 +11,7 @@
 #include "ui/form.h"
 #include "ui/keyfilter.h"
 
+#include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QComboBox>
 #include <QHeaderView>
@@ -38,6 +39,12 @@ private slots:
         DataSource source(&months);
         DBGrid grid;
         grid.setDataSource(&source);
+        // Both the data source and the grid's own view of it keep Qt's model rules through
+        // every read, move, change and filter below.
+        QAbstractItemModelTester sourceRules(
+            &source, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester gridRules(grid.model(),
+                                           QAbstractItemModelTester::FailureReportingMode::QtTest);
         grid.setColumns({{"mes", "Mes", 120}, {"num", "Número"}});
         months.open();
         QCOMPARE(grid.model()->rowCount(), 12);
@@ -67,6 +74,18 @@ private slots:
         QCOMPARE(grid.model()->data(late, Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 0));
         QVERIFY(!grid.model()->data(early, Qt::BackgroundRole).isValid());
         QVERIFY(grid.model()->data(early, Qt::FontRole).value<QFont>().bold());
+
+        months.edit();
+        months.setField(QStringLiteral("mes"), QStringLiteral("Doce"));
+        months.post();
+        months.append();
+        months.setField(QStringLiteral("num"), 13);
+        months.cancel();
+        months.setFilterText(QStringLiteral("mes='Enero' or mes='Marzo'"));
+        months.setFiltered(true);
+        QCOMPARE(grid.model()->rowCount(), 2);
+        months.close();
+        QCOMPARE(grid.model()->rowCount(), 0);
     }
 
     void gridsShowDatesAndAmountsAsTheSystemWritesThem() {

@@ -9,8 +9,6 @@
 #include <QAbstractItemModelTester>
 #include <QTest>
 #include <functional>
-#include <mutex>
-#include <thread>
 
 class TestTransactions : public StoreTest {
     Q_OBJECT
@@ -113,41 +111,6 @@ private slots:
         QCOMPARE(newNumber(*c, QStringLiteral("t_prodaccion"), QStringLiteral("id_proyecto")),
                  qint64(2));
         QVERIFY(c->inTransaction());
-    }
-
-    void twoWorkstationsNeverTakeTheSameNumber() {
-        constexpr int perStation = 15;
-        QStringList failures;
-        std::mutex failuresLock;
-        auto station = [&] {
-            Connection conn;
-            db->attach(conn);
-            try {
-                for (int i = 0; i < perStation; ++i) {
-                    ActionScope action;
-                    const qint64 number = newNumber(
-                        conn, QStringLiteral("t_prodaccion"), QStringLiteral("id_proyecto"),
-                        Filter::equals(QStringLiteral("cod_unidad"), QStringLiteral("U1")));
-                    std::this_thread::yield();
-                    insertHeader(conn, int(number));
-                    action.commit();
-                }
-            } catch (const Error& e) {
-                const std::lock_guard lock(failuresLock);
-                failures.append(e.message());
-            }
-        };
-        std::thread a(station);
-        std::thread b(station);
-        a.join();
-        b.join();
-        QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
-        QCOMPARE(count(QStringLiteral("t_prodaccion")), qint64(2 * perStation));
-        Query q(c.get(), QStringLiteral("select count(distinct id_proyecto) as n, max(id_proyecto) "
-                                        "as m from t_prodaccion"));
-        q.open();
-        QCOMPARE(q.integer(QStringLiteral("n")), qint64(2 * perStation));
-        QCOMPARE(q.integer(QStringLiteral("m")), qint64(2 * perStation));
     }
 
     void afterAFailedActionTheScreenShowsWhatIsStored() {

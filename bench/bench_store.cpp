@@ -8,6 +8,7 @@
 #include "core/money.h"
 #include "store/actionscope.h"
 #include "store/connection.h"
+#include "store/numbers.h"
 #include "store/query.h"
 #include "store/table.h"
 
@@ -149,6 +150,21 @@ int main(int argc, char** argv) {
               500, [&](int i) {
                   return QVariantList{unitCode(i % units), 1 + i % products, "2008", 1 + i % goals};
               });
+    {
+        // The same number as a window takes it: one call with its lock, in an action.
+        const int times = 500;
+        Timer t;
+        for (int i = 0; i < times; ++i) {
+            ActionScope action;
+            newNumber(c, "t_avancepor", "correla",
+                      Filter::equals("cod_area", unitCode(i % units))
+                          .andEquals("id_producto", QString::number(1 + i % products))
+                          .andEquals("gestion", "2008")
+                          .andEquals("cod_hito", QString::number(1 + i % goals)));
+            action.commit();
+        }
+        report("next report number in one call (lock, max + 1, commit)", t.ms(), times);
+    }
     {
         Table headers(&c, "t_prodaccion");
         headers.setFiltered(true);

@@ -2,6 +2,7 @@
 
 #include "focushighlight.h"
 #include "guard.h"
+#include "leavewatch.h"
 #include "messages.h"
 #include "modalruns.h"
 #include "store/actionscope.h"
@@ -26,6 +27,41 @@ Form::Form(const QString& objectName, const QString& caption, QWidget* parent)
     outer->addWidget(m_header);
     m_body = new QVBoxLayout;
     outer->addLayout(m_body, 1);
+}
+
+Form::~Form() {
+    // The watches go first: should deleting the controls below move the focus, their
+    // handlers would run on the part of this window that is gone already.
+    const auto watches = findChildren<LeaveWatch*>();
+    qDeleteAll(watches);
+}
+
+namespace {
+
+// Holds the leavings of a window's controls while it lives.
+class LeavesHeld {
+public:
+    explicit LeavesHeld(int& count)
+        : m_count(count) {
+        ++m_count;
+    }
+    ~LeavesHeld() { --m_count; }
+    LeavesHeld(const LeavesHeld&) = delete;
+    LeavesHeld& operator=(const LeavesHeld&) = delete;
+
+private:
+    int& m_count;
+};
+
+} // namespace
+
+void Form::watchLeave(QWidget* control, std::function<void()> handler) {
+    LeaveWatch::watch(control, [this, handler = std::move(handler)] {
+        if (m_leavesHeld > 0)
+            return;
+        LeavesHeld held(m_leavesHeld);
+        guard(handler);
+    });
 }
 
 QLabel* Form::headerLabel(const QString& name, const QString& text, qreal scale) {
@@ -105,6 +141,7 @@ int Form::open(Form* child) {
     int result = 0;
     {
         ActionPause pause;
+        LeavesHeld held(m_leavesHeld);
         result = child->showModal(this);
     }
     reactivate(false);
@@ -118,7 +155,10 @@ void Form::reactivate(bool afterBox) {
 
 void Form::box(const std::function<void()>& show) {
     ActionScope::checkpoint(); // no lock is held while a person reads the box
-    show();
+    {
+        LeavesHeld held(m_leavesHeld);
+        show();
+    }
     reactivate(true);
 }
 

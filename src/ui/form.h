@@ -36,6 +36,7 @@ class Form : public QDialog {
     Q_OBJECT
 public:
     Form(const QString& objectName, const QString& caption, QWidget* parent = nullptr);
+    ~Form() override;
 
     // Shows a window opened from this one; when it closes this one activates again.
     int open(Form* child);
@@ -75,6 +76,19 @@ protected:
         });
     }
 
+    // Runs a handler of this window, inside a guard, when the user leaves `control`: the
+    // focus goes from it (or from a widget inside it) to another control of this window,
+    // by Tab, Shift+Tab, a click, a caption's shortcut or a setFocus() from code. Not when
+    // a box, a window or a popup (a list, a calendar) opens, nor when another window
+    // becomes the active one. It runs as soon as the focus has moved (the control has
+    // finished its own editing), before the click that moved it reaches the clicked
+    // button. While it runs, or while this window shows a box or a window opened through
+    // it, leaving other controls of this window runs nothing: the handler may show a box
+    // or put the focus back on its control.
+    template <typename Owner> void handleLeave(QWidget* control, void (Owner::*handler)()) {
+        watchLeave(control, [this, handler] { (static_cast<Owner*>(this)->*handler)(); });
+    }
+
     // Which closings re-run the activation: of a message box, of a window opened from
     // this one. Both by default.
     void setReactivation(bool afterBoxes, bool afterWindows);
@@ -104,9 +118,12 @@ private:
     QLabel* headerLabel(const QString& name, const QString& text, qreal scale);
     void box(const std::function<void()>& show);
     void reactivate(bool afterBox);
+    void watchLeave(QWidget* control, std::function<void()> handler);
 
     QWidget* m_header;
     QVBoxLayout* m_body;
     bool m_afterBoxes = true;
     bool m_afterWindows = true;
+    // Above zero while leavings of this window's controls run nothing.
+    int m_leavesHeld = 0;
 };

@@ -2,5 +2,6 @@
 
 QObject* formTests();
 QObject* widgetTests();
+QObject* leaveTests();
 
-MONITOREO_GUI_TEST_MAIN(formTests(), widgetTests())
+MONITOREO_GUI_TEST_MAIN(formTests(), widgetTests(), leaveTests())

@@ -5,6 +5,8 @@
 namespace {
 // Each thread has its own connections and so its own actions.
 thread_local int depth = 0;
+// The first error of the running action that could not stop it.
+thread_local std::exception_ptr failed;
 } // namespace
 
 ActionScope::ActionScope()
@@ -14,6 +16,8 @@ ActionScope::ActionScope()
 
 ActionScope::~ActionScope() {
     --depth;
+    if (m_outermost)
+        failed = nullptr;
     if (m_outermost && !m_done) {
         for (Connection* c : Connection::all()) {
             try {
@@ -28,7 +32,7 @@ ActionScope::~ActionScope() {
 void ActionScope::commit() {
     if (!m_outermost || m_done)
         return;
-    checkpoint();
+    checkpoint(); // throws instead when the action failed
     m_done = true;
 }
 
@@ -36,7 +40,22 @@ bool ActionScope::active() {
     return depth > 0;
 }
 
+void ActionScope::fail(std::exception_ptr error) {
+    if (depth > 0 && !failed)
+        failed = std::move(error);
+}
+
+std::exception_ptr ActionScope::failure() {
+    return failed;
+}
+
+void ActionScope::throwIfFailed() {
+    if (failed)
+        std::rethrow_exception(failed);
+}
+
 void ActionScope::checkpoint() {
+    throwIfFailed();
     for (Connection* c : Connection::all())
         c->commitTransaction();
 }

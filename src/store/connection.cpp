@@ -344,6 +344,7 @@ void Connection::beginTransaction() {
 }
 
 void Connection::aboutToWrite() {
+    ActionScope::throwIfFailed(); // a failed action writes nothing more
     ensureOpen();
     if (ActionScope::active() && !m_inTransaction)
         beginTransaction();

@@ -7,17 +7,23 @@
 #include <QString>
 
 bool runGuarded(QWidget* context, const std::function<void()>& action) {
-    // Inside an action already (a handler moved a grid, say), an error belongs to that
-    // action: it stops it whole and its guard shows it.
+    // Inside an action already (a handler moved a grid, say, and the grid's own guard runs
+    // under Qt's signal), an error belongs to that action: it fails whole and its guard
+    // shows the error. It is not thrown from here, as it would travel through Qt's code.
     if (ActionScope::active()) {
-        action();
-        return true;
+        try {
+            action();
+            return true;
+        } catch (...) {
+            ActionScope::fail(std::current_exception());
+            return false;
+        }
     }
     QString failure;
     try {
         ActionScope scope; // rolled back before the box below, so nothing is held while it shows
         action();
-        scope.commit();
+        scope.commit(); // the failure of a guard inside it throws here
         return true;
     } catch (const Error& e) {
         failure = e.message();

@@ -307,19 +307,54 @@ private slots:
         QCOMPARE(child.activations, 1);
     }
 
-    void anErrorInsideAnotherActionStopsThatAction() {
+    void anErrorInsideAnotherActionFailsThatActionWhole() {
         Probe w(c.get(), QStringLiteral("FRMprueba"));
-        bool after = false;
+        bool guardReturned = false;
+        bool wroteAfter = false;
         w.onClick = [&] {
             w.write(1);
-            // A widget's own guard, run inside this handler, leaves the error to it.
-            runGuarded(&w, [&] { throw ConversionError(QStringLiteral("dentro")); });
-            after = true;
+            // A guard run inside this handler does not throw at its caller (which may be
+            // Qt's code); it fails this action.
+            guardReturned =
+                !runGuarded(&w, [&] { throw ConversionError(QStringLiteral("dentro")); });
+            w.write(2); // a failed action writes nothing more
+            wroteAfter = true;
         };
         QTest::mouseClick(w.button, Qt::LeftButton);
-        QVERIFY(!after);
+        QVERIFY(guardReturned);
+        QVERIFY(!wroteAfter);
         QCOMPARE(messages->errors(), QStringList({"dentro"}));
         QCOMPARE(headers(), qint64(0));
+
+        // The same when the error arises under a widget's signal: a grid moved by the
+        // handler posts an edit the engine refuses. Nothing crosses Qt; all is undone.
+        messages->clear();
+        Table months(c.get(), QStringLiteral("t_mes"));
+        DataSource source(&months);
+        auto* grid = new DBGrid(&w);
+        w.body()->addWidget(grid);
+        grid->setDataSource(&source);
+        months.open();
+        bool handlerEnded = false;
+        w.onClick = [&] {
+            w.write(3);
+            months.edit();
+            months.setField(QStringLiteral("mes"), QStringLiteral("Un mes de nombre largo"));
+            grid->selectRow(5);
+            handlerEnded = true;
+        };
+        QTest::mouseClick(w.button, Qt::LeftButton);
+        QVERIFY(handlerEnded);
+        QCOMPARE(messages->errors().size(), 1);
+        QCOMPARE(headers(), qint64(0));
+        QCOMPARE(db->scalar(QStringLiteral("select mes from t_mes where num = 1")).toString(),
+                 QStringLiteral("Enero"));
+        // The next action is a fresh one.
+        messages->clear();
+        w.onClick = [&] { w.write(4); };
+        QTest::mouseClick(w.button, Qt::LeftButton);
+        QVERIFY(messages->shown().isEmpty());
+        QCOMPARE(headers(), qint64(1));
     }
 
     void escapeDoesNotCloseAWindowNorEnterPressAButton() {

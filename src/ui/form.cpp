@@ -58,9 +58,9 @@ private:
 void Form::watchLeave(QWidget* control, std::function<void()> handler) {
     LeaveWatch::watch(control, [this, handler = std::move(handler)] {
         if (m_leavesHeld > 0)
-            return;
+            return true;
         LeavesHeld held(m_leavesHeld);
-        guard(handler);
+        return guard(handler);
     });
 }
 

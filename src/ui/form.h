@@ -84,7 +84,8 @@ protected:
     // finished its own editing), before the click that moved it reaches the clicked
     // button. While it runs, or while this window shows a box or a window opened through
     // it, leaving other controls of this window runs nothing: the handler may show a box
-    // or put the focus back on its control.
+    // or put the focus back on its control. When it fails or puts the focus back, the
+    // click that moved the focus is not passed on: the button clicked is not pressed.
     template <typename Owner> void handleLeave(QWidget* control, void (Owner::*handler)()) {
         watchLeave(control, [this, handler] { (static_cast<Owner*>(this)->*handler)(); });
     }

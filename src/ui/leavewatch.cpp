@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QChildEvent>
 #include <QFocusEvent>
+#include <QPointer>
 #include <QWidget>
 #include <utility>
 
@@ -25,13 +26,37 @@ bool byUser(Qt::FocusReason reason) {
     }
 }
 
+// Swallows the rest of one mouse click on a widget: the press under way and its release.
+class ClickEater : public QObject {
+public:
+    explicit ClickEater(QWidget* target)
+        : QObject(target) {
+        target->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            return true;
+        case QEvent::MouseButtonRelease:
+            watched->removeEventFilter(this); // the next click is a click again
+            deleteLater();
+            return true;
+        default:
+            return false;
+        }
+    }
+};
+
 } // namespace
 
-LeaveWatch* LeaveWatch::watch(QWidget* control, std::function<void()> left) {
+LeaveWatch* LeaveWatch::watch(QWidget* control, std::function<bool()> left) {
     return new LeaveWatch(control, std::move(left));
 }
 
-LeaveWatch::LeaveWatch(QWidget* control, std::function<void()> left)
+LeaveWatch::LeaveWatch(QWidget* control, std::function<bool()> left)
     : QObject(control)
     , m_control(control)
     , m_left(std::move(left)) {
@@ -61,7 +86,7 @@ bool LeaveWatch::eventFilter(QObject* watched, QEvent* event) {
         if (!inside(static_cast<QWidget*>(watched)))
             return false;
         m_focusOut = true;
-        m_byUser = byUser(static_cast<QFocusEvent*>(event)->reason());
+        m_reason = static_cast<QFocusEvent*>(event)->reason();
     } else if (event->type() == QEvent::ChildAdded) {
         // A line edit given to the control later (a list made editable) is inside it too.
         QObject* child = static_cast<QChildEvent*>(event)->child();
@@ -75,9 +100,15 @@ void LeaveWatch::focusChanged(QWidget* old, QWidget* now) {
     if (!inside(old))
         return;
     const bool focusOut = std::exchange(m_focusOut, false);
-    if (!focusOut || !m_byUser)
+    if (!focusOut || !byUser(m_reason))
         return;
     if (!now || inside(now) || now->window() != m_control->window())
         return;
-    m_left();
+    const QPointer<QWidget> landed = now;
+    const bool stands = m_left() && landed && QApplication::focusWidget() == landed;
+    // A press of the mouse moved the focus: the rest of that click is not for the control
+    // it landed on when the move did not stand.
+    if (!stands && landed && m_reason == Qt::MouseFocusReason &&
+        QApplication::mouseButtons() != Qt::NoButton)
+        new ClickEater(landed);
 }

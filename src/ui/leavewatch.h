@@ -14,24 +14,27 @@ class QWidget;
 // The callback runs synchronously once the focus has moved (the new control has had its
 // focus-in already), before the event that moved it goes on: the click on a button that
 // took the focus reaches the button afterwards. It runs inside Qt's event delivery, so it
-// must not throw; Form::handleLeave runs it inside a guard.
+// must not throw; Form::handleLeave runs it inside a guard. It returns whether the move
+// stands: when it does not (the check failed, or put the focus back), the click that moved
+// the focus does not reach the control it landed on, so a save is not pressed past a
+// failed exit check.
 class LeaveWatch : public QObject {
     Q_OBJECT
 public:
     // Watches `control` while it lives (the watch is its child).
-    static LeaveWatch* watch(QWidget* control, std::function<void()> left);
+    static LeaveWatch* watch(QWidget* control, std::function<bool()> left);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    LeaveWatch(QWidget* control, std::function<void()> left);
+    LeaveWatch(QWidget* control, std::function<bool()> left);
     void follow(QWidget* widget);
     bool inside(const QWidget* widget) const;
     void focusChanged(QWidget* old, QWidget* now);
 
     QWidget* m_control;
-    std::function<void()> m_left;
+    std::function<bool()> m_left;
     bool m_focusOut = false;
-    bool m_byUser = false;
+    Qt::FocusReason m_reason = Qt::OtherFocusReason;
 };

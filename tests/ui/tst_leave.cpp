@@ -44,6 +44,7 @@ public:
         pieces->addWidget(amountValue);
         body()->addWidget(amount);
         save = button(QStringLiteral("BTNgraba"), QStringLiteral("Grabar"));
+        row({save});
 
         handleLeave(a, &Leaving::EDIaExit);
         handleLeave(b, &Leaving::EDIbExit);
@@ -242,6 +243,24 @@ private slots:
     void theLeavingRunsBeforeTheClickOnTheButtonThatTookTheFocus() {
         QTest::mouseClick(w->save, Qt::LeftButton);
         QCOMPARE(w->log, QStringList({"a", "save"}));
+    }
+
+    void aClickPastAFailedExitCheckDoesNotPressTheButton() {
+        // The check fails: the save is not pressed, and the next click is a click again.
+        w->onLeaveA = [] { throw ConversionError(QStringLiteral("porcentaje no válido")); };
+        QTest::mouseClick(w->save, Qt::LeftButton);
+        QCOMPARE(w->log, QStringList({"a"}));
+        QCOMPARE(messages->errors(), QStringList({"porcentaje no válido"}));
+        QTest::mouseClick(w->save, Qt::LeftButton);
+        QCOMPARE(w->log, QStringList({"a", "save"}));
+        // The check puts the focus back on its box: the save is not pressed either.
+        w->log.clear();
+        QVERIFY(w->focusOn(w->a));
+        w->onLeaveA = [&] { w->a->setFocus(); };
+        QTest::mouseClick(w->save, Qt::LeftButton);
+        QCOMPARE(w->log, QStringList({"a"}));
+        QVERIFY(w->a->hasFocus());
+        QVERIFY(!w->save->isDown());
     }
 
     void anotherActiveWindowIsNotALeaving() {

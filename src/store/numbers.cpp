@@ -51,12 +51,11 @@ void requireNumberable(const TableDef& table, const ColumnDef& column, NumberRul
 // alike: a whole number for an integer column.
 QVariant scopeValue(const TableDef& table, const ColumnDef& column, const QString& value) {
     if (column.type == ColumnType::Integer) {
-        bool ok = false;
-        const qlonglong number = value.trimmed().toLongLong(&ok);
-        if (!ok)
+        const auto number = tryParseWhole(value);
+        if (!number)
             throw ConversionError(QStringLiteral("%1.%2: \"%3\" no es un número entero")
                                       .arg(table.name, column.name, value));
-        return number;
+        return qlonglong(*number);
     }
     return paramForColumn(value, column.type);
 }
@@ -74,6 +73,13 @@ QString whereClause(const TableDef& table, const Filter& scope, QVariantList& pa
         params.append(scopeValue(table, column, term.value));
     }
     return QStringLiteral(" WHERE (") + expression + QLatin1Char(')');
+}
+
+// A read that ended in an error: the action cannot be committed.
+[[noreturn]] void readFailed(Connection& connection, const QSqlQuery& q) {
+    const QString message = engineMessage(q.lastError());
+    connection.statementFailed();
+    throw StoreError(message);
 }
 
 } // namespace
@@ -100,11 +106,8 @@ qint64 newNumber(Connection& connection, const QString& table, const QString& co
                                    ? QStringLiteral("SELECT max(%1)").arg(name)
                                    : QStringLiteral("SELECT count(*)");
         QSqlQuery q = runStatement(connection, select + from, params);
-        if (!q.next()) {
-            const QString message = engineMessage(q.lastError());
-            connection.statementFailed();
-            throw StoreError(message);
-        }
+        if (!q.next())
+            readFailed(connection, q);
         const QVariant value = q.value(0);
         q.finish();
         if (!value.isNull())
@@ -123,11 +126,8 @@ qint64 newNumber(Connection& connection, const QString& table, const QString& co
         while (q.next())
             if (const auto number = tryParseWhole(q.value(0).toString()))
                 highest = highest ? qMax(*highest, *number) : *number;
-        if (q.lastError().isValid()) {
-            const QString message = engineMessage(q.lastError());
-            connection.statementFailed();
-            throw StoreError(message);
-        }
+        if (q.lastError().isValid())
+            readFailed(connection, q);
         q.finish();
         break;
     }

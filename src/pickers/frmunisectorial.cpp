@@ -6,5 +6,7 @@ TFRMunisectorial::TFRMunisectorial(QWidget* parent)
     Label6 = title(QStringLiteral("Label6"), QStringLiteral("Plan sectorial"));
     LBLcodigo = parameter(QStringLiteral("LBLcodigo"));
     LBLprod = parameter(QStringLiteral("LBLprod"));
+    BitBtn1 = button(QStringLiteral("BitBtn1"), QStringLiteral("Agregar"));
     body()->addStretch(1);
+    row({BitBtn1});
 }

@@ -3,6 +3,7 @@
 #include "ui/form.h"
 
 class QLabel;
+class QPushButton;
 
 // Attaches programmes of the sectorial plan to a product or territorial action. Not built yet: the
 // window has its caption, title and screen number, and the controls other windows prepare before
@@ -16,4 +17,5 @@ public:
     QLabel* Label7;
     QLabel* LBLcodigo;
     QLabel* LBLprod;
+    QPushButton* BitBtn1; // "Agregar"
 };

@@ -1,17 +1,12 @@
 #pragma once
 
-#include "ui/form.h"
+#include "goalsheetform.h"
 
-class QLabel;
-
-// The goal sheet of a territorial action. Not built yet: the window has its caption, title and
-// screen number, and the controls other windows prepare before they show it.
-class TFRMverproEX : public Form {
+// The goal sheet of a territorial action.
+class TFRMverproEX : public GoalSheetForm {
     Q_OBJECT
 public:
     explicit TFRMverproEX(QWidget* parent = nullptr);
 
-    QLabel* LBLtitulo;
-    QLabel* LBLcodigo;
-    QLabel* LBLproy;
+    QPushButton* BTNppto;
 };

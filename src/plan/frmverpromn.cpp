@@ -1,9 +1,9 @@
 #include "frmverpromn.h"
 
+#include "ui/clicklabel.h"
+
 TFRMverproMN::TFRMverproMN(QWidget* parent)
-    : Form(QStringLiteral("FRMverproMN"), QStringLiteral("Metas de productos"), parent) {
-    LBLtitulo = title(QStringLiteral("LBLtitulo"), QStringLiteral("Datos de metas"));
-    LBLcodigo = parameter(QStringLiteral("LBLcodigo"));
-    LBLproy = parameter(QStringLiteral("LBLproy"));
-    body()->addStretch(1);
+    : GoalSheetForm(QStringLiteral("FRMverproMN"), QStringLiteral("Metas de productos"), parent) {
+    LBLtitulo->setText(QStringLiteral("Datos de metas"));
+    Image1 = make<ClickLabel>(QStringLiteral("Image1"), QString());
 }

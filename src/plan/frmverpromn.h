@@ -1,17 +1,13 @@
 #pragma once
 
-#include "ui/form.h"
+#include "goalsheetform.h"
 
-class QLabel;
-
-// The goal sheet of a ministry product. Not built yet: the window has its caption, title and
-// screen number, and the controls other windows prepare before they show it.
-class TFRMverproMN : public Form {
+// The goal sheet of a ministry product.
+class TFRMverproMN : public GoalSheetForm {
     Q_OBJECT
 public:
     explicit TFRMverproMN(QWidget* parent = nullptr);
 
-    QLabel* LBLtitulo;
-    QLabel* LBLcodigo;
-    QLabel* LBLproy;
+    // The picture beside "Ver mas ".
+    ClickLabel* Image1;
 };

@@ -18,6 +18,7 @@
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStyle>
 
 TFRMingresoMN::TFRMingresoMN(QWidget* parent)
     : Form(QStringLiteral("FRMingresoMN"), QStringLiteral("Seguimiento a unidades del Ministerio"),
@@ -60,7 +61,8 @@ TFRMingresoMN::TFRMingresoMN(QWidget* parent)
     MEMresultado->setMaximumHeight(fontMetrics().lineSpacing() * 4);
     Label34 = make<ClickLabel>(QStringLiteral("Label34"), QStringLiteral("Ver mas "));
     Label34->setTextColour(QColor(0, 82, 164));
-    Image1 = make<ClickLabel>(QStringLiteral("Image1"), QStringLiteral("🔍"));
+    Image1 = make<ClickLabel>(QStringLiteral("Image1"), QString());
+    Image1->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     Image1->setAccessibleName(QStringLiteral("Ver mas "));
     auto* header = new QFormLayout;
     for (const auto& [label, box] :

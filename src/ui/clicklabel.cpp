@@ -23,14 +23,27 @@ void ClickLabel::setTextColour(const QColor& colour) {
 
 QSize ClickLabel::sizeHint() const {
     const QFontMetrics fm(font());
-    return fm.size(Qt::TextShowMnemonic, text()) + QSize(8, 6);
+    QSize size = fm.size(Qt::TextShowMnemonic, text()) + QSize(8, 6);
+    if (!icon().isNull())
+        size = QSize(size.width() + iconSize().width() + 4,
+                     qMax(size.height(), iconSize().height() + 6));
+    return size;
 }
 
 void ClickLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    QRect area = rect();
+    if (!icon().isNull()) {
+        // A picture that acts as the text does: drawn at the left, the text after it.
+        const QSize size = iconSize();
+        const QRect place(area.left() + 2, area.top() + (area.height() - size.height()) / 2,
+                          size.width(), size.height());
+        icon().paint(&p, place);
+        area.setLeft(place.right() + 2);
+    }
     p.setPen(m_colour);
     p.setFont(font());
-    p.drawText(rect(), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    p.drawText(area, Qt::AlignCenter | Qt::TextShowMnemonic, text());
     if (hasFocus()) {
         QStyleOptionFocusRect option;
         option.initFrom(this);

@@ -29,3 +29,11 @@ qint64 goalShare(const QDate& start, const QDate& end, qint64 span);
 // A goal lies within its product allowing one day of slack on each side.
 bool goalWithinProduct(const QDate& productStart, const QDate& productEnd, const QDate& goalStart,
                        const QDate& goalEnd);
+
+// The first and the last day of a management year ("2008").
+inline QDate yearStart(const QString& year) {
+    return QDate(year.toInt(), 1, 1);
+}
+inline QDate yearEnd(const QString& year) {
+    return QDate(year.toInt(), 12, 31);
+}

@@ -11,7 +11,7 @@ public:
     explicit TFRMingresodatos1(QWidget* parent = nullptr);
 
     // Disables the attribute buttons and the four date pickers.
-    void d_botones();
+    void d_botones() override;
 
     QPushButton* BTNmun;
     QPushButton* BTNresp;

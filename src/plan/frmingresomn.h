@@ -12,7 +12,7 @@ public:
     explicit TFRMingresoMN(QWidget* parent = nullptr);
 
     // Disables the four date pickers.
-    void d_botones();
+    void d_botones() override;
 
     QPushButton* BTNrespon;
     QPushButton* BTNsector;

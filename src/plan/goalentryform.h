@@ -25,6 +25,8 @@ class GoalEntryForm : public Form {
 public:
     // Reloads the goal list for the unit code, product number and year.
     void abre_hito();
+    // Disables the date pickers (and what else the window keeps unusable until "Agregar").
+    virtual void d_botones() = 0;
 
     QLabel* LBLtitulo;
     QLabel* Label9;

@@ -1,5 +1,70 @@
 #include "frmmuestra.h"
 
+#include "app/application.h"
+#include "budget/frmpptoavance.h"
+#include "frmingresodatos1.h"
+#include "frmingresomn.h"
+#include "frmverpro.h"
+#include "frmverpromn.h"
+#include "store/datasource.h"
+#include "store/numbers.h"
+#include "store/tdtm.h"
+#include "ui/datepicker.h"
+#include "ui/dbedit.h"
+#include "ui/dbgrid.h"
+#include "ui/dblookup.h"
+
+#include <QEvent>
+#include <QFormLayout>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+void HeaderList::setCurrentValue(const QString& field, const QVariant& value) {
+    const int row = currentRow();
+    if (row < 0)
+        return;
+    rows()[row].values[requireField(field)] = value;
+    rowValuesChangedAt(row);
+}
+
+void HeaderList::leavingRow() {
+    if (beforeLeavingRow)
+        beforeLeavingRow();
+}
+
+namespace {
+
+TDTM* dtm() {
+    return Application::instance()->DTM();
+}
+
+const Session& session() {
+    return Application::instance()->session();
+}
+
+bool isEX() {
+    return session().kind() == QLatin1String("EX");
+}
+
+QDate yearStart(const QString& year) {
+    return QDate(year.toInt(), 1, 1);
+}
+
+QDate yearEnd(const QString& year) {
+    return QDate(year.toInt(), 12, 31);
+}
+
+// A memo shows line breaks as "\n" whatever the stored text used.
+QString asShown(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
 TFRMmuestra::TFRMmuestra(QWidget* parent)
     : Form(QStringLiteral("FRMmuestra"), QStringLiteral("Seguimiento a unidades del Ministerio"),
            parent) {
@@ -8,10 +73,729 @@ TFRMmuestra::TFRMmuestra(QWidget* parent)
     LBLestado1 = parameter(QStringLiteral("LBLestado1"));
     LBLcodigo = parameter(QStringLiteral("LBLcodigo"));
     LBLprod = parameter(QStringLiteral("LBLprod"));
+    LBLnomvic = parameter(QStringLiteral("LBLnomvic"));
+    LBLnomdir = parameter(QStringLiteral("LBLnomdir"));
+    LBLnomuni = parameter(QStringLiteral("LBLnomuni"));
+
+    TDTM* module = dtm();
+    Connection* conn = module->connection();
+    auto query = [this, conn](const char* name, const char* sql) {
+        auto* q = new Query(conn, QString::fromLatin1(sql), this);
+        q->setObjectName(QString::fromLatin1(name));
+        return q;
+    };
+    Qprodacc =
+        new HeaderList(conn,
+                       QStringLiteral("select * from t_prodaccion where cod_unidad = :unidad "
+                                      "and uni_gestion = :ges and proy_ok = 'S' order by "
+                                      "id_proyecto desc"),
+                       this);
+    Qprodacc->setObjectName(QStringLiteral("Qprodacc"));
+    DSOqprodacc = new DataSource(Qprodacc, this);
+    DSOqprodacc->setObjectName(QStringLiteral("DSOqprodacc"));
+    Qmuestrametas = query("Qmuestrametas", "select count (*) as total from t_hito where cod_area "
+                                           "= :unidad and id_producto = :prod and gestion = :ges");
+    Qmodifica = query("Qmodifica",
+                      "update t_prodaccion set proy_descorta = :descorta, proy_descripcion = "
+                      ":descripcion, proy_resultado = :resultado, proy_ok = :ok where cod_unidad "
+                      "= :unidad and id_proyecto = :proy and uni_gestion = :ges");
+    Qupdate = query("Qupdate", "update t_prodaccion set proy_ok = 'S' where cod_unidad = :unidad "
+                               "and uni_gestion = :ges");
+    Qdelprod = query("Qdelprod", "delete from t_prodaccion where cod_unidad= :area and "
+                                 "id_proyecto = :prod and uni_gestion = :ges");
+    Qdelpro = query("Qdelpro", "delete from t_producto where cod_area = :area and id_producto = "
+                               ":prod and pro_gestion = :ges");
+    Qdelmeta = query("Qdelmeta", "delete from t_hito where cod_area = :area and id_producto = "
+                                 ":prod and gestion = :ges");
+
+    // The unit: lookup lists for a type 1 user, the own unit's names for the others; each
+    // pair shares its cell, one of the two shown.
+    auto readOnly = [](DBEdit* box, DataSource* source, const char* field) {
+        box->setReadOnly(true);
+        box->setDataSource(source, QString::fromLatin1(field));
+        return box;
+    };
+    LBLvicemin = make<QLabel>(QStringLiteral("LBLvicemin"), QStringLiteral("Viceministerio"));
+    DBLvicemin = make<DBLookupComboBox>(QStringLiteral("DBLvicemin"));
+    DBLvicemin->setListSource(module->DSOvicemin, QStringLiteral("cod_vicemin"),
+                              QStringLiteral("vicmin_nombre"));
+    DBEdit2 =
+        readOnly(make<DBEdit>(QStringLiteral("DBEdit2")), module->DSOqunidad, "vicmin_nombre");
+    LBLdirecc = make<QLabel>(QStringLiteral("LBLdirecc"), QStringLiteral("Direccion"));
+    DBLdirecc = make<DBLookupComboBox>(QStringLiteral("DBLdirecc"));
+    DBLdirecc->setListSource(module->DSOdirecc, QStringLiteral("cod_direc"),
+                             QStringLiteral("dir_nombre"));
+    DBEdit3 = readOnly(make<DBEdit>(QStringLiteral("DBEdit3")), module->DSOqunidad, "dir_nombre");
+    LBLunidad = make<QLabel>(QStringLiteral("LBLunidad"), QStringLiteral("Unidad"));
+    DBLunidad = make<DBLookupComboBox>(QStringLiteral("DBLunidad"));
+    DBLunidad->setListSource(module->DSOunidad, QStringLiteral("uni_nombre"),
+                             QStringLiteral("uni_nombre"));
+    DBEdit4 = readOnly(make<DBEdit>(QStringLiteral("DBEdit4")), module->DSOqunidad, "uni_nombre");
+    EDIunidad = make<QLineEdit>(QStringLiteral("EDIunidad"));
+    EDIunidad->setReadOnly(true);
+    EDIunidad->setAccessibleName(QStringLiteral("Unidad elegida"));
+    LBLprograma = make<QLabel>(QStringLiteral("LBLprograma"), QStringLiteral("Unidad ejecutora"));
+    DBEprograma =
+        readOnly(make<DBEdit>(QStringLiteral("DBEprograma")), module->DSOqunidad, "cod_programa");
+    caption(LBLprograma, DBEprograma);
+    auto* unit = new QGridLayout;
+    unit->addWidget(LBLvicemin, 0, 0);
+    unit->addWidget(DBLvicemin, 0, 1, 1, 2);
+    unit->addWidget(DBEdit2, 0, 1, 1, 2);
+    unit->addWidget(LBLdirecc, 1, 0);
+    unit->addWidget(DBLdirecc, 1, 1, 1, 2);
+    unit->addWidget(DBEdit3, 1, 1, 1, 2);
+    unit->addWidget(LBLunidad, 2, 0);
+    unit->addWidget(DBLunidad, 2, 1);
+    unit->addWidget(EDIunidad, 2, 2);
+    unit->addWidget(DBEdit4, 2, 1, 1, 2);
+    unit->addWidget(LBLprograma, 3, 0);
+    unit->addWidget(DBEprograma, 3, 1);
+    unit->setColumnStretch(1, 1);
+    unit->setColumnStretch(2, 1);
+    body()->addLayout(unit);
+
+    DBGmuestra = make<DBGrid>(QStringLiteral("DBGmuestra"));
+    DBGmuestra->setDataSource(DSOqprodacc);
+    DBGmuestra->setColumns({{QStringLiteral("proy_descorta"), QStringLiteral("Producto")}});
+    DBGmuestra->horizontalHeader()->setStretchLastSection(true);
+    DBGmuestra->installEventFilter(this);
+
+    // A memo passes the focus on with Tab, so that the boxes are typed in one after another.
+    auto memo = [this](const char* name, DataSource* source, const char* field) {
+        auto* m = make<DBMemo>(QString::fromLatin1(name));
+        m->setTabChangesFocus(true);
+        m->setDataSource(source, QString::fromLatin1(field));
+        return m;
+    };
+    auto panel = [this](const char* name) {
+        auto* p = make<QFrame>(QString::fromLatin1(name));
+        p->setFrameShape(QFrame::StyledPanel);
+        return p;
+    };
+    auto field = [](QFormLayout* form, QLabel* label, QWidget* box) {
+        caption(label, box);
+        form->addRow(label, box);
+    };
+
+    PNLmuestra = panel("PNLmuestra");
+    LBLnomprod1 = make<QLabel>(QStringLiteral("LBLnomprod1"), QStringLiteral("Producto"));
+    DBEdescorta = make<DBEdit>(QStringLiteral("DBEdescorta"));
+    DBEdescorta->setDataSource(DSOqprodacc, QStringLiteral("proy_descorta"));
+    LBLnomact1 = make<QLabel>(QStringLiteral("LBLnomact1"), QStringLiteral("Actividades"));
+    DBMemo2 = memo("DBMemo2", DSOqprodacc, "proy_descripcion");
+    LBLnomindi1 = make<QLabel>(QStringLiteral("LBLnomindi1"), QStringLiteral("Indicadores "));
+    DBMemo1 = memo("DBMemo1", DSOqprodacc, "proy_resultado");
+    LBLactivo = make<QLabel>(QStringLiteral("LBLactivo"), QStringLiteral("Activo"));
+    DBEactivo = make<DBEdit>(QStringLiteral("DBEactivo"));
+    DBEactivo->setDataSource(DSOqprodacc, QStringLiteral("proy_ok"));
+    DBEactivo->setMaximumWidth(fontMetrics().horizontalAdvance(u'M') * 3);
+    auto* shown = new QFormLayout(PNLmuestra);
+    field(shown, LBLnomprod1, DBEdescorta);
+    field(shown, LBLnomact1, DBMemo2);
+    field(shown, LBLnomindi1, DBMemo1);
+    field(shown, LBLactivo, DBEactivo);
+    editable(false);
+    LBLactivo->setVisible(false);
+    DBEactivo->setVisible(false);
+    setTabOrder(DBEdescorta, DBMemo2);
+    setTabOrder(DBMemo2, DBMemo1);
+    setTabOrder(DBMemo1, DBEactivo);
+
+    PNLgraba = panel("PNLgraba");
+    LBLnomprod = make<QLabel>(QStringLiteral("LBLnomprod"), QStringLiteral("Producto"));
+    DBEdit1 = make<DBEdit>(QStringLiteral("DBEdit1"));
+    DBEdit1->setDataSource(module->DSOprodacc, QStringLiteral("proy_descorta"));
+    LBLnomact = make<QLabel>(QStringLiteral("LBLnomact"), QStringLiteral("Actividades"));
+    DBMemo3 = memo("DBMemo3", module->DSOprodacc, "proy_descripcion");
+    LBLnomindi = make<QLabel>(QStringLiteral("LBLnomindi"), QStringLiteral("Indicadores"));
+    DBMemo4 = memo("DBMemo4", module->DSOprodacc, "proy_resultado");
+    auto* added = new QFormLayout(PNLgraba);
+    field(added, LBLnomprod, DBEdit1);
+    field(added, LBLnomact, DBMemo3);
+    field(added, LBLnomindi, DBMemo4);
+    PNLgraba->setVisible(false);
+    setTabOrder(DBEdit1, DBMemo3);
+    setTabOrder(DBMemo3, DBMemo4);
+
+    auto* panels = new QVBoxLayout;
+    panels->addWidget(PNLmuestra);
+    panels->addWidget(PNLgraba);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(DBGmuestra, 2);
+    middle->addLayout(panels, 3);
+    body()->addLayout(middle, 1);
+
+    BTNmuestra = button(QStringLiteral("BTNmuestra"), QStringLiteral("Mostrar datos"));
+    BTNmetas = button(QStringLiteral("BTNmetas"), QStringLiteral("Agregar datos"));
+    BTNmodifi = button(QStringLiteral("BTNmodifi"), QStringLiteral("Grabar modificación"));
+    BTNmodifi->setMinimumWidth(BTNmodifi->sizeHint().width()); // wide enough for every caption
+    BTNmodifi->setText(QStringLiteral("Modificar registro"));
     BTNagreprod = button(QStringLiteral("BTNagreprod"), QStringLiteral("A&gregar  registro"));
     BTNgrabaprod = button(QStringLiteral("BTNgrabaprod"), QStringLiteral("Grabar registro"));
     BTNgrabaprod->setVisible(false);
+    BTNcancela = button(QStringLiteral("BTNcancela"), QStringLiteral("Cancelar registro"));
     BTNelimina = button(QStringLiteral("BTNelimina"), QStringLiteral("Eliminar registro"));
-    body()->addStretch(1);
-    row({BTNagreprod, BTNgrabaprod, BTNelimina});
+    BTNppto = button(QStringLiteral("BTNppto"), QStringLiteral("Presupuesto"));
+    BTNsalir = button(QStringLiteral("BTNsalir"), QStringLiteral("Salir"));
+    row({BTNagreprod, BTNgrabaprod, BTNmodifi, BTNcancela, BTNelimina});
+    row({BTNmuestra, BTNmetas, BTNppto})->addWidget(BTNsalir);
+    resize(900, 640);
+
+    // LBLprod holds the number of the row the grid shows selected; before the list leaves
+    // a row whose boxes were edited, the edit is written.
+    connect(Qprodacc, &Dataset::currentChanged, this, &TFRMmuestra::sigueFila);
+    connect(Qprodacc, &Dataset::closed, this, &TFRMmuestra::sigueFila);
+    Qprodacc->beforeLeavingRow = [this] {
+        if (filaEditada())
+            graba_fila();
+    };
+
+    handle(DBLvicemin, &DBLookupComboBox::picked, &TFRMmuestra::DBLviceminClick);
+    handle(DBLdirecc, &DBLookupComboBox::picked, &TFRMmuestra::DBLdireccClick);
+    handle(DBLunidad, &DBLookupComboBox::picked, &TFRMmuestra::DBLunidadClick);
+    handle(DBGmuestra, &QAbstractItemView::clicked, &TFRMmuestra::DBGmuestraCellClick);
+    handle(BTNmuestra, &QPushButton::clicked, &TFRMmuestra::BTNmuestraClick);
+    handle(BTNmetas, &QPushButton::clicked, &TFRMmuestra::BTNmetasClick);
+    handle(BTNppto, &QPushButton::clicked, &TFRMmuestra::BTNpptoClick);
+    handle(BTNagreprod, &QPushButton::clicked, &TFRMmuestra::BTNagreprodClick);
+    handle(BTNgrabaprod, &QPushButton::clicked, &TFRMmuestra::BTNgrabaprodClick);
+    handle(BTNcancela, &QPushButton::clicked, &TFRMmuestra::BTNcancelaClick);
+    handle(BTNmodifi, &QPushButton::clicked, &TFRMmuestra::BTNmodifiClick);
+    handleLeave(DBEactivo, &TFRMmuestra::DBEactivoExit);
+    handle(BTNelimina, &QPushButton::clicked, &TFRMmuestra::BTNeliminaClick);
+    handle(BTNsalir, &QPushButton::clicked, &TFRMmuestra::BTNsalirClick);
+}
+
+bool TFRMmuestra::eventFilter(QObject* watched, QEvent* event) {
+    // A key in the grid: before it moves the grid and after.
+    if (watched == DBGmuestra && event->type() == QEvent::KeyPress)
+        guard([this] { DBGmuestraKeyDown(); });
+    else if (watched == DBGmuestra && event->type() == QEvent::KeyRelease)
+        guard([this] { DBGmuestraKeyUp(); });
+    return Form::eventFilter(watched, event);
+}
+
+void TFRMmuestra::titulos() {
+    const bool ex = isEX();
+    setWindowTitle(ex ? QStringLiteral("Seguimiento a entidades desconcentradas")
+                      : QStringLiteral("Seguimiento a unidades del Ministerio"));
+    LBLtitulo->setText(ex ? QStringLiteral("Registro de acciones territoriales")
+                          : QStringLiteral("Registro de productos"));
+    LBLvicemin->setText(ex ? QStringLiteral("Entidad desconcentrada")
+                           : QStringLiteral("Viceministerio"));
+    LBLdirecc->setText(ex ? QStringLiteral("Componente") : QStringLiteral("Direccion"));
+    LBLunidad->setText(QStringLiteral("Unidad"));
+    DBGmuestra->setColumns(
+        {{QStringLiteral("proy_descorta"),
+          ex ? QStringLiteral("Acción Terrirorial") : QStringLiteral("Producto")}});
+    const QString item = ex ? QStringLiteral("Acción territorial") : QStringLiteral("Producto");
+    LBLnomprod->setText(item);
+    LBLnomprod1->setText(item);
+    LBLnomact->setText(QStringLiteral("Actividades"));
+    LBLnomact1->setText(QStringLiteral("Actividades"));
+    LBLnomindi->setText(ex ? QStringLiteral("Indicadores ") : QStringLiteral("Indicadores"));
+    LBLnomindi1->setText(ex ? QStringLiteral("Indicadores") : QStringLiteral("Indicadores "));
+    for (const auto& [label, box] :
+         std::initializer_list<std::pair<QLabel*, QWidget*>>{{LBLnomprod, DBEdit1},
+                                                             {LBLnomprod1, DBEdescorta},
+                                                             {LBLnomindi, DBMemo4},
+                                                             {LBLnomindi1, DBMemo1}})
+        caption(label, box);
+    Table* vicemin = dtm()->ADOTvicemin;
+    vicemin->setFilter(Filter::equals(QStringLiteral("tipo"), session().kind()));
+    vicemin->setFiltered(true);
+}
+
+void TFRMmuestra::FormActivate() {
+    const Session& s = session();
+    const QString mode = LBLestado1->text();
+    if (mode == QLatin1String("A")) {
+        m_modificando = false;
+        PNLmuestra->setVisible(true);
+        PNLgraba->setVisible(false);
+        LBLactivo->setVisible(false);
+        DBEactivo->setVisible(false);
+        DBGmuestra->setEnabled(true);
+    }
+    if (mode == QLatin1String("A") || mode == QLatin1String("M")) {
+        const bool ex = isEX();
+        LBLprograma->setVisible(ex);
+        DBEprograma->setVisible(ex);
+        BTNppto->setEnabled(ex);
+    }
+    const bool chooses = s.userType() == 1;
+    if (chooses) {
+        titulos();
+        Table* vicemin = dtm()->ADOTvicemin;
+        vicemin->setFilter(Filter::equals(QStringLiteral("tipo"), s.accountKind()));
+        vicemin->setFiltered(true);
+    } else {
+        abre_lista(s.unitCode());
+        recarga_unidad(s.unitCode());
+        const Query* u = dtm()->Qunidad;
+        LBLnomvic->setText(u->text(QStringLiteral("vicmin_nombre")));
+        LBLnomdir->setText(u->text(QStringLiteral("dir_nombre")));
+        LBLnomuni->setText(u->text(QStringLiteral("uni_nombre")));
+        // The listed headers are those of the account's unit, also when its unit has no row
+        // in the year to name it.
+        LBLcodigo->setText(u->currentRow() >= 0 ? u->text(QStringLiteral("cod_unidad"))
+                                                : s.unitCode());
+        titulos();
+    }
+    for (QWidget* w : {static_cast<QWidget*>(DBLvicemin), static_cast<QWidget*>(DBLdirecc),
+                       static_cast<QWidget*>(DBLunidad), static_cast<QWidget*>(EDIunidad)})
+        w->setVisible(chooses);
+    for (DBEdit* w : {DBEdit2, DBEdit3, DBEdit4})
+        w->setVisible(!chooses);
+    caption(LBLvicemin, chooses ? static_cast<QWidget*>(DBLvicemin) : DBEdit2);
+    caption(LBLdirecc, chooses ? static_cast<QWidget*>(DBLdirecc) : DBEdit3);
+    caption(LBLunidad, chooses ? static_cast<QWidget*>(DBLunidad) : DBEdit4);
+
+    BTNgrabaprod->setEnabled(false);
+    BTNagreprod->setEnabled(false);
+    BTNagreprod->setVisible(false);
+    for (QPushButton* b : {BTNmodifi, BTNelimina, BTNmuestra, BTNsalir})
+        b->setEnabled(true);
+    BTNmetas->setEnabled(false);
+    BTNcancela->setEnabled(false);
+}
+
+void TFRMmuestra::abre_lista(const QString& unit) {
+    Qprodacc->close();
+    Qprodacc->setParams({unit, session().year()});
+    Qprodacc->open();
+}
+
+void TFRMmuestra::recarga_unidad(const QString& unit) {
+    Query* u = dtm()->Qunidad;
+    u->close();
+    u->setParams({unit, session().year()});
+    u->open();
+}
+
+bool TFRMmuestra::hayFila() const {
+    return Qprodacc->currentRow() >= 0;
+}
+
+void TFRMmuestra::sigueFila() {
+    LBLprod->setText(hayFila() ? Qprodacc->text(QStringLiteral("id_proyecto")) : QString());
+}
+
+void TFRMmuestra::DBLviceminClick() {
+    Table* direcc = dtm()->ADOTdirecc;
+    direcc->close();
+    direcc->open();
+    LBLnomvic->setText(DBLvicemin->currentText());
+}
+
+void TFRMmuestra::DBLdireccClick() {
+    Table* unidad = dtm()->ADOTunidad;
+    unidad->close();
+    unidad->open();
+    LBLnomdir->setText(DBLdirecc->currentText());
+}
+
+void TFRMmuestra::DBLunidadClick() {
+    const Table* unidad = dtm()->ADOTunidad;
+    if (!unidad->isOpen() || unidad->currentRow() < 0)
+        return;
+    EDIunidad->setText(unidad->text(QStringLiteral("uni_nombre")));
+    LBLcodigo->setText(unidad->text(QStringLiteral("cod_unidad")));
+    LBLnomuni->setText(unidad->text(QStringLiteral("uni_nombre")));
+    recarga_unidad(LBLcodigo->text());
+    abre_lista(LBLcodigo->text());
+    if (LBLestado1->text() != QLatin1String("A"))
+        return;
+    BTNagreprod->setEnabled(true);
+    BTNagreprod->setVisible(true);
+    BTNsalir->setEnabled(true);
+    BTNelimina->setEnabled(false);
+    BTNcancela->setEnabled(false);
+    if (Qprodacc->rowCount() > 0) {
+        BTNgrabaprod->setVisible(false);
+        for (QPushButton* b : {BTNmodifi, BTNmetas, BTNmuestra})
+            b->setEnabled(true);
+    } else {
+        // Nothing to show, change or add data to: only a new header or leaving.
+        for (QPushButton* b : {BTNmodifi, BTNmuestra, BTNmetas})
+            b->setEnabled(false);
+    }
+}
+
+void TFRMmuestra::seleccion() {
+    if (!hayFila())
+        return;
+    LBLprod->setText(Qprodacc->text(QStringLiteral("id_proyecto")));
+    Qmuestrametas->close();
+    Qmuestrametas->setParams({Qprodacc->text(QStringLiteral("cod_unidad")),
+                              Qprodacc->integer(QStringLiteral("id_proyecto")), session().year()});
+    Qmuestrametas->open();
+    // A header whose goals exist already has had its data entered.
+    BTNmetas->setEnabled(Qmuestrametas->integer(QStringLiteral("total")) == 0);
+}
+
+void TFRMmuestra::DBGmuestraCellClick() {
+    seleccion();
+}
+
+void TFRMmuestra::DBGmuestraKeyDown() {
+    seleccion();
+}
+
+void TFRMmuestra::DBGmuestraKeyUp() {
+    seleccion();
+}
+
+void TFRMmuestra::BTNmuestraClick() {
+    if (!hayFila())
+        return;
+    Application* app = Application::instance();
+    const QString descorta = Qprodacc->text(QStringLiteral("proy_descorta"));
+    const QString resultado = Qprodacc->text(QStringLiteral("proy_resultado"));
+    if (isEX()) {
+        TFRMverpro* w = app->FRMverpro();
+        w->EDIvicemin->setText(LBLnomvic->text());
+        w->EDIdirecc->setText(LBLnomdir->text());
+        w->EDIunidad->setText(LBLnomuni->text());
+        w->EDIproyecto->setText(descorta);
+        w->MEMresultado->setPlainText(resultado);
+        w->LBLcodigo->setText(LBLcodigo->text());
+        w->LBLproy->setText(LBLprod->text());
+        open(w);
+        return;
+    }
+    TFRMverproMN* w = app->FRMverproMN();
+    w->LBLcodigo->setText(LBLcodigo->text());
+    w->LBLproy->setText(Qprodacc->text(QStringLiteral("id_proyecto")));
+    w->LBLdireccion->setText(QStringLiteral("Dirección"));
+    w->Label4->setText(QStringLiteral("Producto"));
+    w->LBLproducto->setText(QStringLiteral("Indicadores"));
+    w->EDIvicemin->setText(LBLnomvic->text());
+    w->EDIdirecc->setText(LBLnomdir->text());
+    w->EDIunidad->setText(LBLnomuni->text());
+    w->EDIproyecto->setText(descorta);
+    w->MEMresultado->setPlainText(resultado);
+    w->abre_metas();
+    // The sheet opens for reading.
+    w->BTNmodifi->setVisible(true);
+    w->BTNgramet->setVisible(false);
+    for (QPushButton* b : {w->BTNmodifi, w->BTNgramet, w->BTNcancela, w->BTNelimina, w->BTNagrega})
+        b->setEnabled(false);
+    open(w);
+}
+
+namespace {
+
+// What "Agregar datos" prepares alike on both entry windows, up to the point where the
+// mode decides whether the window is shown.
+template <typename W> void preparaIngreso(W* w, const QString& unit, const QString& number) {
+    const QString year = session().year();
+    w->DTPdesde->setEnabled(true);
+    w->DTPhasta->setEnabled(true);
+    // The goal list of this product: the window's unit and number first.
+    w->LBLcodigo->setText(unit);
+    w->LBLproy->setText(number);
+    w->abre_hito();
+    w->DTPdesde->setDate(yearStart(year));
+    w->DTPhasta->setDate(yearEnd(year));
+}
+
+// The product's dates where its data row of the session year exists. The lookup lists
+// every year's row of that unit and number: those of other years are other products.
+template <typename W> void fechasProducto(W* w, const QString& unit, qint64 number) {
+    Query* existe = dtm()->Qexistepro;
+    existe->close();
+    existe->setParams({unit, number});
+    existe->open();
+    const QString year = session().year();
+    for (existe->first(); !existe->eof(); existe->next()) {
+        if (existe->text(QStringLiteral("pro_gestion")) != year)
+            continue;
+        const QDate from = existe->date(QStringLiteral("pro_fecini"));
+        const QDate to = existe->date(QStringLiteral("pro_fecfin"));
+        if (from.isValid())
+            w->DTPdesde->setDate(from);
+        if (to.isValid())
+            w->DTPhasta->setDate(to);
+        return;
+    }
+}
+
+} // namespace
+
+void TFRMmuestra::BTNmetasClick() {
+    if (!hayFila())
+        return;
+    TDTM* module = dtm();
+    module->Qunidadprograma->close();
+    module->Qunidadprograma->setParams({LBLcodigo->text()});
+    module->Qunidadprograma->open();
+
+    const bool ex = isEX();
+    Application* app = Application::instance();
+    TFRMingresoMN* mn = ex ? nullptr : app->FRMingresoMN();
+    TFRMingresodatos1* tx = ex ? app->FRMingresodatos1() : nullptr;
+    const QString unit = LBLcodigo->text();
+    const QString number = Qprodacc->text(QStringLiteral("id_proyecto"));
+    if (ex)
+        preparaIngreso(tx, unit, number);
+    else
+        preparaIngreso(mn, unit, number);
+    if (LBLestado1->text() != QLatin1String("A"))
+        return;
+
+    if (ex)
+        fechasProducto(tx, unit, number.toLongLong());
+    else
+        fechasProducto(mn, unit, number.toLongLong());
+
+    const QString descorta = Qprodacc->text(QStringLiteral("proy_descorta"));
+    const QString resultado = Qprodacc->text(QStringLiteral("proy_resultado"));
+    QString vicemin = LBLnomvic->text();
+    QString direcc = LBLnomdir->text();
+    QString unidad = LBLnomuni->text();
+    if (ex) {
+        const Query* u = module->Qunidad;
+        vicemin = u->text(QStringLiteral("vicmin_nombre"));
+        direcc = u->text(QStringLiteral("dir_nombre"));
+        unidad = u->text(QStringLiteral("uni_nombre"));
+        if (vicemin.isEmpty()) {
+            vicemin = DBLvicemin->currentText();
+            direcc = DBLdirecc->currentText();
+            unidad = DBLunidad->currentText();
+        }
+    }
+    module->ADOTproducto->close();
+    const QString programa = module->Qunidadprograma->text(QStringLiteral("pro_nombre"));
+    auto common = [&](auto* w) {
+        w->d_botones();
+        w->EDIproyecto->setText(descorta);
+        w->MEMresultado->setPlainText(resultado);
+        w->LBLproy->setText(number);
+        w->EDIvicemin->setText(vicemin);
+        w->EDIdirecc->setText(direcc);
+        w->EDIunidad->setText(unidad);
+        w->EDIunieje->setVisible(false);
+        w->LBLunieje->setVisible(false);
+        w->EDIunieje->setText(programa);
+        w->LBLvicemin->setText(ex ? QStringLiteral("Entidad desconcentrada")
+                                  : QStringLiteral("Viceministerio"));
+        w->LBLdireccion->setText(ex ? QStringLiteral("Componente") : QStringLiteral("Dirección"));
+        w->LBLunidad->setText(QStringLiteral("Unidad"));
+        w->Edit3->setEnabled(false);
+        w->DTMdesde->setEnabled(false);
+        w->DTMhasta->setEnabled(false);
+    };
+    if (ex) {
+        common(tx);
+        tx->BTNplan->setEnabled(false);
+        open(tx);
+        return;
+    }
+    common(mn);
+    mn->BTNagrega->setEnabled(true);
+    mn->BTNcancela->setEnabled(false);
+    mn->BTNrespon->setEnabled(false);
+    mn->BTNsector->setEnabled(false);
+    open(mn);
+}
+
+void TFRMmuestra::BTNpptoClick() {
+    if (!hayFila())
+        return;
+    TFRMpptoavance* w = Application::instance()->FRMpptoavance();
+    w->LBLcodigo->setText(LBLcodigo->text());
+    w->LBLprod->setText(LBLprod->text());
+    w->EDIvicemin->setText(LBLnomvic->text());
+    w->EDIdirecc->setText(LBLnomdir->text());
+    w->EDIunidad->setText(LBLnomuni->text());
+    w->EDIproyecto->setText(Qprodacc->text(QStringLiteral("proy_descorta")));
+    w->MEMresultado->setPlainText(Qprodacc->text(QStringLiteral("proy_resultado")));
+    open(w);
+}
+
+void TFRMmuestra::BTNagreprodClick() {
+    BTNcancela->setEnabled(true);
+    for (QPushButton* b : {BTNmetas, BTNmuestra, BTNmodifi})
+        b->setEnabled(false);
+    BTNsalir->setEnabled(true);
+    // The new row goes among the unit's headers of the year.
+    Table* headers = dtm()->ADOTprodacc;
+    headers->close();
+    headers->setFilter(Filter::equals(QStringLiteral("cod_unidad"), LBLcodigo->text())
+                           .andEquals(QStringLiteral("uni_gestion"), session().year()));
+    headers->setFiltered(true);
+    headers->open();
+    headers->append();
+    BTNagreprod->setEnabled(false);
+    BTNagreprod->setVisible(false);
+    BTNgrabaprod->setVisible(true);
+    BTNgrabaprod->setEnabled(true);
+    DBGmuestra->setEnabled(false);
+    PNLmuestra->setVisible(false);
+    PNLgraba->setVisible(true);
+    DBEdit1->setFocus();
+}
+
+void TFRMmuestra::BTNgrabaprodClick() {
+    const QString unit = LBLcodigo->text();
+    const QString year = session().year();
+    const QString descorta = DBEdit1->text();
+    const QString descripcion = DBMemo3->toPlainText();
+    const QString resultado = DBMemo4->toPlainText();
+    Table* headers = dtm()->ADOTprodacc;
+    if (headers->state() != Table::State::Insert) {
+        if (!headers->isOpen())
+            headers->open();
+        headers->append();
+    }
+    const qint64 number = newNumber(*dtm()->connection(), QStringLiteral("t_prodaccion"),
+                                    QStringLiteral("id_proyecto"),
+                                    Filter::equals(QStringLiteral("cod_unidad"), unit)
+                                        .andEquals(QStringLiteral("uni_gestion"), year),
+                                    NumberRule::Highest);
+    headers->setField(QStringLiteral("cod_unidad"), unit);
+    headers->setField(QStringLiteral("id_proyecto"), number);
+    headers->setField(QStringLiteral("uni_gestion"), year);
+    headers->setField(QStringLiteral("proy_descorta"), descorta);
+    headers->setField(QStringLiteral("proy_descripcion"), descripcion);
+    headers->setField(QStringLiteral("proy_resultado"), resultado);
+    headers->setField(QStringLiteral("proy_ok"), QStringLiteral("S"));
+    headers->post();
+    headers->refresh();
+    abre_lista(unit);
+    inform(QStringLiteral("Registro grabado en la Base de Datos"));
+
+    PNLgraba->setVisible(false);
+    PNLmuestra->setVisible(true);
+    DBGmuestra->setEnabled(true);
+    BTNagreprod->setEnabled(true);
+    BTNagreprod->setVisible(true);
+    BTNgrabaprod->setVisible(false);
+    BTNgrabaprod->setEnabled(false);
+    for (QPushButton* b : {BTNelimina, BTNmetas, BTNmuestra, BTNmodifi, BTNsalir})
+        b->setEnabled(true);
+    BTNcancela->setEnabled(false);
+    LBLactivo->setVisible(false);
+    DBEactivo->setVisible(false);
+}
+
+void TFRMmuestra::BTNcancelaClick() {
+    inform(QStringLiteral("Registro cancelado !!!!"));
+    Table* headers = dtm()->ADOTprodacc;
+    if (headers->state() == Table::State::Insert || headers->state() == Table::State::Edit)
+        headers->cancel();
+    BTNcancela->setEnabled(false);
+    for (QPushButton* b : {BTNmetas, BTNmuestra, BTNmodifi, BTNsalir, BTNelimina})
+        b->setEnabled(true);
+    BTNgrabaprod->setVisible(false);
+    BTNagreprod->setEnabled(true);
+    BTNagreprod->setVisible(true);
+    DBGmuestra->setEnabled(true);
+    PNLmuestra->setVisible(true);
+    PNLgraba->setVisible(false);
+    // Reading the list again drops an edit of the selected header.
+    abre_lista(LBLcodigo->text());
+    recarga_unidad(LBLcodigo->text());
+}
+
+void TFRMmuestra::editable(bool on) {
+    for (DBEdit* box : {DBEdescorta, DBEactivo})
+        box->setReadOnly(!on);
+    for (DBMemo* box : {DBMemo2, DBMemo1})
+        box->setReadOnly(!on);
+}
+
+bool TFRMmuestra::filaEditada() const {
+    if (!hayFila() || DBEdescorta->isReadOnly())
+        return false;
+    const HeaderList* q = Qprodacc;
+    return DBEdescorta->text() != q->text(QStringLiteral("proy_descorta")) ||
+           DBMemo2->toPlainText() != asShown(q->text(QStringLiteral("proy_descripcion"))) ||
+           DBMemo1->toPlainText() != asShown(q->text(QStringLiteral("proy_resultado"))) ||
+           DBEactivo->text() != q->text(QStringLiteral("proy_ok"));
+}
+
+void TFRMmuestra::graba_fila() {
+    const QString descorta = DBEdescorta->text();
+    const QString descripcion = DBMemo2->toPlainText();
+    const QString resultado = DBMemo1->toPlainText();
+    const QString ok = DBEactivo->text();
+    Qmodifica->setParams({descorta, descripcion, resultado, ok,
+                          Qprodacc->text(QStringLiteral("cod_unidad")),
+                          Qprodacc->integer(QStringLiteral("id_proyecto")),
+                          Qprodacc->text(QStringLiteral("uni_gestion"))});
+    Qmodifica->exec();
+    Qprodacc->setCurrentValue(QStringLiteral("proy_descorta"), descorta);
+    Qprodacc->setCurrentValue(QStringLiteral("proy_descripcion"), descripcion);
+    Qprodacc->setCurrentValue(QStringLiteral("proy_resultado"), resultado);
+    Qprodacc->setCurrentValue(QStringLiteral("proy_ok"), ok);
+}
+
+void TFRMmuestra::BTNmodifiClick() {
+    if (!m_modificando) {
+        if (!hayFila())
+            return;
+        for (QPushButton* b : {BTNcancela, BTNmuestra, BTNmodifi, BTNsalir})
+            b->setEnabled(true);
+        for (QPushButton* b : {BTNmetas, BTNgrabaprod, BTNagreprod})
+            b->setEnabled(false);
+        editable(true);
+        DBEdescorta->setFocus();
+        LBLactivo->setVisible(true);
+        DBEactivo->setVisible(true);
+        m_modificando = true;
+        BTNmodifi->setText(QStringLiteral("Grabar modificación"));
+        return;
+    }
+    // The list may have lost its rows meanwhile: then there is nothing to write.
+    if (hayFila()) {
+        graba_fila();
+        inform(QStringLiteral("Registro modificado"));
+    }
+    for (QPushButton* b : {BTNgrabaprod, BTNagreprod, BTNmetas, BTNmuestra, BTNmodifi, BTNsalir})
+        b->setEnabled(true);
+    BTNcancela->setEnabled(false);
+    editable(false);
+    m_modificando = false;
+    BTNmodifi->setText(QStringLiteral("M&odificar"));
+}
+
+void TFRMmuestra::DBEactivoExit() {
+    Qupdate->setParams({LBLcodigo->text(), session().year()});
+    Qupdate->exec();
+    BTNcancela->setEnabled(false);
+    for (QPushButton* b : {BTNmetas, BTNmuestra, BTNmodifi, BTNsalir})
+        b->setEnabled(true);
+}
+
+void TFRMmuestra::BTNeliminaClick() {
+    if (!hayFila())
+        return;
+    // The header as selected now: the question's closing reads the list again.
+    const QString unidad = Qprodacc->text(QStringLiteral("cod_unidad"));
+    const qint64 numero = Qprodacc->integer(QStringLiteral("id_proyecto"));
+    const QString gestion = Qprodacc->text(QStringLiteral("uni_gestion"));
+    const QString codigo = LBLcodigo->text();
+    if (!confirm(QStringLiteral("Desea eliminar el producto?")))
+        return;
+    Qdelprod->setParams({unidad, numero, gestion});
+    Qdelprod->exec();
+    Qdelpro->setParams({codigo, numero, gestion});
+    Qdelpro->exec();
+    Qdelmeta->setParams({unidad, numero, gestion});
+    Qdelmeta->exec();
+    abre_lista(codigo);
+}
+
+void TFRMmuestra::BTNsalirClick() {
+    TDTM* module = dtm();
+    // A new header not saved is dropped, so that no later use of the shared table writes it.
+    if (module->ADOTprodacc->state() == Table::State::Insert)
+        module->ADOTprodacc->cancel();
+    for (Table* t :
+         {module->ADOTproducto, module->ADOTvicemin, module->ADOTdirecc, module->ADOTmuni})
+        t->close();
+    close();
 }

@@ -1,13 +1,45 @@
 #pragma once
 
+#include "store/query.h"
 #include "ui/form.h"
 
+#include <functional>
+
+class DBEdit;
+class DBGrid;
+class DBLookupComboBox;
+class DBMemo;
+class DataSource;
+class QFrame;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
-// The plan register browser: lists a unit's product headers of the year and adds, changes and
-// deletes them. Not built yet: the window has its caption, title and screen number, and the
-// controls other windows prepare before they show it.
+// The headers the browser lists. The boxes of the selected header edit its row in place:
+// before the list moves to another row, an edit of the row it leaves is written.
+class HeaderList : public Query {
+    Q_OBJECT
+public:
+    using Query::Query;
+
+    std::function<void()> beforeLeavingRow;
+    // The current row holds this value now, as it was written to the database.
+    void setCurrentValue(const QString& field, const QVariant& value);
+
+protected:
+    void leavingRow() override;
+};
+
+// The plan register browser: the active product headers of one executing unit in the
+// session year. A type 1 user chooses the unit in three lookup lists; every other user works
+// on the unit of the own account. Here headers are added, changed, deactivated and deleted,
+// and the windows that work on the selected product are opened: the goal sheet or the
+// information sheet, the initial data entry and, for territorial actions, the budget
+// execution.
+//
+// The caller writes the mode into LBLestado1: "A" (adding: after a unit is chosen a header
+// can be added, and "Agregar datos" opens the initial data entry) or "M" (modifying:
+// "Agregar datos" prepares the entry window without showing it).
 class TFRMmuestra : public Form {
     Q_OBJECT
 public:
@@ -15,10 +47,111 @@ public:
 
     QLabel* LBLtitulo;
     QLabel* Label5;
-    QPushButton* BTNagreprod;
-    QPushButton* BTNgrabaprod;
-    QPushButton* BTNelimina;
     QLabel* LBLestado1;
     QLabel* LBLcodigo;
     QLabel* LBLprod;
+    QLabel* LBLnomvic;
+    QLabel* LBLnomdir;
+    QLabel* LBLnomuni;
+
+    // The unit: three lookup lists (type 1) or the own unit's names (other types).
+    QLabel* LBLvicemin;
+    DBLookupComboBox* DBLvicemin;
+    DBEdit* DBEdit2;
+    QLabel* LBLdirecc;
+    DBLookupComboBox* DBLdirecc;
+    DBEdit* DBEdit3;
+    QLabel* LBLunidad;
+    DBLookupComboBox* DBLunidad;
+    DBEdit* DBEdit4;
+    QLineEdit* EDIunidad;
+    QLabel* LBLprograma;
+    DBEdit* DBEprograma;
+
+    DBGrid* DBGmuestra;
+
+    // The selected header.
+    QFrame* PNLmuestra;
+    QLabel* LBLnomprod1;
+    DBEdit* DBEdescorta;
+    QLabel* LBLnomact1;
+    DBMemo* DBMemo2;
+    QLabel* LBLnomindi1;
+    DBMemo* DBMemo1;
+    QLabel* LBLactivo;
+    DBEdit* DBEactivo;
+
+    // A new header.
+    QFrame* PNLgraba;
+    QLabel* LBLnomprod;
+    DBEdit* DBEdit1;
+    QLabel* LBLnomact;
+    DBMemo* DBMemo3;
+    QLabel* LBLnomindi;
+    DBMemo* DBMemo4;
+
+    QPushButton* BTNmuestra;
+    QPushButton* BTNmetas;
+    QPushButton* BTNmodifi;
+    QPushButton* BTNagreprod;
+    QPushButton* BTNgrabaprod;
+    QPushButton* BTNcancela;
+    QPushButton* BTNelimina;
+    QPushButton* BTNppto;
+    QPushButton* BTNsalir;
+
+    // The listed headers, and the statements of the window.
+    HeaderList* Qprodacc;
+    DataSource* DSOqprodacc;
+    Query* Qmuestrametas;
+    Query* Qmodifica;
+    Query* Qupdate;
+    Query* Qdelprod;
+    Query* Qdelpro;
+    Query* Qdelmeta;
+
+    // Whether a header is being modified: between the two presses of BTNmodifi.
+    bool modificando() const { return m_modificando; }
+
+    void DBLviceminClick();
+    void DBLdireccClick();
+    void DBLunidadClick();
+    void DBGmuestraCellClick();
+    void DBGmuestraKeyDown();
+    void DBGmuestraKeyUp();
+    void BTNmuestraClick();
+    void BTNmetasClick();
+    void BTNpptoClick();
+    void BTNagreprodClick();
+    void BTNgrabaprodClick();
+    void BTNcancelaClick();
+    void BTNmodifiClick();
+    void DBEactivoExit();
+    void BTNeliminaClick();
+    void BTNsalirClick();
+
+protected:
+    void FormActivate() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Captions of the window, the unit levels, the grid and the panels for the session kind;
+    // the kind filter of the vice-ministry list.
+    void titulos();
+    // Lists the unit's active headers of the year.
+    void abre_lista(const QString& unit);
+    void recarga_unidad(const QString& unit);
+    // A header is listed and current: the actions on "the selected product" have one.
+    bool hayFila() const;
+    // LBLprod follows the row the grid shows selected.
+    void sigueFila();
+    // A row selected in the grid: "Agregar datos" only for a header without goals.
+    void seleccion();
+    // The boxes of the selected header hold an edit not yet written.
+    bool filaEditada() const;
+    // Writes the boxes of the selected header into its row.
+    void graba_fila();
+    void editable(bool on);
+
+    bool m_modificando = false;
 };

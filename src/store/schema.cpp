@@ -354,6 +354,16 @@ std::optional<ColumnType> columnTypeByName(const QString& column) {
     return types.value(column.toLower());
 }
 
+std::optional<int> textWidthByName(const QString& column) {
+    if (columnTypeByName(column) != ColumnType::Text)
+        return std::nullopt;
+    std::optional<int> width;
+    for (const TableDef& t : schemaTables())
+        if (const ColumnDef* c = t.column(column))
+            width = width ? qMin(*width, c->size) : c->size;
+    return width;
+}
+
 QStringList createStatements(const TableDef& table, Engine engine) {
     QStringList columns;
     for (const ColumnDef& c : table.columns)

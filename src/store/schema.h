@@ -38,6 +38,11 @@ const TableDef* findTable(const QString& name);
 // holds it or the tables disagree.
 std::optional<ColumnType> columnTypeByName(const QString& column);
 
+// How many characters a text column of this name holds: the narrowest where tables hold it
+// with different widths, so that a value fits wherever it goes. Empty when no table holds
+// one or a table holds the name as another type.
+std::optional<int> textWidthByName(const QString& column);
+
 // A table or column name as the statements write it: folded to lower case, so that
 // unquoted names in any case find it on both engines, and quoted, so that a reserved
 // word ("desc") is a name like the others.

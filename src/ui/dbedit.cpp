@@ -1,8 +1,33 @@
 #include "dbedit.h"
 
 #include "guard.h"
+#include "store/dataset.h"
 #include "store/datasource.h"
+#include "store/schema.h"
 #include "store/table.h"
+
+#include <optional>
+
+namespace {
+
+// The characters the field's column holds: a table's own column, or for a query the text
+// columns of that name. Empty for any other field.
+std::optional<int> textWidth(const DataSource* source, const QString& field) {
+    if (!source)
+        return std::nullopt;
+    if (const auto* table = qobject_cast<const Table*>(source->dataset())) {
+        const ColumnDef* column = table->definition().column(field);
+        if (column && column->type == ColumnType::Text)
+            return column->size;
+        return std::nullopt;
+    }
+    return textWidthByName(field);
+}
+
+// What a line edit takes when nothing limits it.
+constexpr int unlimited = 32767;
+
+} // namespace
 
 FieldLink::FieldLink(QWidget* box, std::function<QString()> read,
                      std::function<void(const QString&)> show)
@@ -67,6 +92,11 @@ DBEdit::DBEdit(QWidget* parent)
         if (!isReadOnly())
             m_link->write();
     });
+}
+
+void DBEdit::setDataSource(DataSource* source, const QString& field) {
+    setMaxLength(textWidth(source, field).value_or(unlimited));
+    m_link->bind(source, field);
 }
 
 DBMemo::DBMemo(QWidget* parent)

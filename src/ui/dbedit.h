@@ -9,7 +9,9 @@ class DataSource;
 // An edit box and a memo bound to one field of a dataset's current row: they show it as
 // the dataset moves or changes, and, when the user leaves them after typing, write the
 // text into the row (putting a table row into edit state first). A text the field cannot
-// take is shown in the error box and the box goes back to the field's value.
+// take is shown in the error box and the box goes back to the field's value. An edit box
+// bound to a text column takes no more characters than the column holds, so that what is
+// typed is stored whole; a memo takes any length.
 class FieldLink : public QObject {
     Q_OBJECT
 public:
@@ -34,7 +36,7 @@ class DBEdit : public QLineEdit {
     Q_OBJECT
 public:
     explicit DBEdit(QWidget* parent = nullptr);
-    void setDataSource(DataSource* source, const QString& field) { m_link->bind(source, field); }
+    void setDataSource(DataSource* source, const QString& field);
     FieldLink* link() const { return m_link; }
 
 private:

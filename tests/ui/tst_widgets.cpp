@@ -1,6 +1,8 @@
+#include "fixture/controls.h"
 #include "fixture/storetest.h"
 #include "fixture/uiscript.h"
 #include "store/datasource.h"
+#include "store/query.h"
 #include "store/table.h"
 #include "ui/clicklabel.h"
 #include "ui/datepicker.h"
@@ -187,6 +189,68 @@ private slots:
                  QStringLiteral("Mes dos"));
         name->setReadOnly(true);
         QCOMPARE(name->text(), QStringLiteral("Mes dos"));
+    }
+
+    void aBoundBoxTakesWhatItsColumnHolds() {
+        Table headers(c.get(), QStringLiteral("t_prodaccion"));
+        DataSource source(&headers);
+        Query listed(c.get(), QStringLiteral("select * from t_prodaccion"));
+        DataSource listedSource(&listed);
+        Form w(QStringLiteral("FRMprueba"), QStringLiteral("Prueba"));
+        auto* name = new DBEdit(&w);
+        name->setObjectName(QStringLiteral("DBEdit1"));
+        auto* memo = new DBMemo(&w);
+        memo->setObjectName(QStringLiteral("DBMemo3"));
+        auto* other = new QLineEdit(&w);
+        for (QWidget* box : std::initializer_list<QWidget*>{name, memo, other})
+            w.body()->addWidget(box);
+
+        // The width comes from the table's column, or for a query from the tables that
+        // hold a column of that name; other fields leave the box as wide as Qt's.
+        name->setDataSource(&listedSource, QStringLiteral("proy_ok"));
+        QCOMPARE(name->maxLength(), 1);
+        name->setDataSource(&listedSource, QStringLiteral("id_proyecto"));
+        QCOMPARE(name->maxLength(), 32767);
+        name->setDataSource(&source, QStringLiteral("proy_descorta"));
+        QCOMPARE(name->maxLength(), 250);
+        memo->setDataSource(&source, QStringLiteral("proy_descripcion"));
+
+        headers.open();
+        headers.append();
+        headers.setField(QStringLiteral("cod_unidad"), QStringLiteral("U1"));
+        headers.setField(QStringLiteral("uni_gestion"), QStringLiteral("2008"));
+        headers.setField(QStringLiteral("id_proyecto"), 1);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QString phrase = QStringLiteral("Señor O'Brien: \"ñandú\" 50%; ");
+        QString typed;
+        while (typed.size() < 300)
+            typed += phrase;
+        TYPE(&w, "DBEdit1", typed);
+        QCOMPARE(name->text(), typed.left(250));
+        TYPE(&w, "DBMemo3", typed + typed);
+        other->setFocus(); // leaving the boxes writes them
+        headers.post();
+        QVERIFY(messages->shown().isEmpty());
+        auto stored = [&](const char* column) {
+            return db->scalar(QStringLiteral("select %1 from t_prodaccion where id_proyecto = 1")
+                                  .arg(QLatin1String(column)));
+        };
+        QCOMPARE(stored("proy_descorta").toString(), typed.left(250));
+        QCOMPARE(stored("proy_descripcion").toString(), typed + typed);
+
+        // Emptied boxes store empty texts.
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(name, Qt::Key_Delete);
+        memo->setFocus();
+        memo->selectAll();
+        QTest::keyClick(memo, Qt::Key_Delete);
+        other->setFocus();
+        headers.post();
+        QVERIFY(messages->shown().isEmpty());
+        QCOMPARE(count("t_prodaccion where proy_descorta = '' and proy_descripcion = ''"),
+                 qint64(1));
     }
 
     void datePickersShowTheSystemsDatesWithinTheirLimits() {

@@ -3,6 +3,8 @@
 #include "ui/form.h"
 
 class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
 
 // The monthly programming of a territorial action's budget. Not built yet: the window has its
 // caption, title and screen number, and the controls other windows prepare before they show it.
@@ -15,4 +17,11 @@ public:
     QLabel* LBLnumero;
     QLabel* LBLcodigo;
     QLabel* LBLprod;
+
+    // The product, as the caller shows it: its unit's names, its name and its result.
+    QLineEdit* EDIvicemin;
+    QLineEdit* EDIdirecc;
+    QLineEdit* EDIunidad;
+    QLineEdit* EDIproyecto;
+    QPlainTextEdit* MEMresultado;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/kind.h"
 #include "ui/form.h"
 
 class ClickLabel;
@@ -8,11 +9,14 @@ class DBGrid;
 class DataSource;
 class DatePicker;
 class GoalSheet;
+class QDate;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+struct ProductKey;
 
 // The goal sheet: the goals of one product with their dates and programmed cumulative
 // percentages, read-only or, after "Modificar metas", with the current goal's description
@@ -70,6 +74,51 @@ public:
     GoalSheet* metas;
     DataSource* DSOhito;
 
+    // The product panel (its start and end) and the goal panel (the current goal).
+    QGroupBox* GroupBox1;
+    QLabel* Label1;
+    QLabel* Label2;
+    QGroupBox* GroupBox2;
+    QLabel* Label3;
+    QLabel* Label5;
+    QLabel* Label6;
+
+    void DBGrid2CellClick();
+    void DBGrid2KeyUp();
+    void BTNmodifiClick();
+    void DTMinicioChange();
+    void DTMfinalChange();
+    void BTNgrametClick();
+    void BTNcancelaClick();
+    void BTNeliminaClick();
+    void BitBtn1Click();
+    void Label34Click();
+    void BTNsalirClick();
+
 protected:
-    GoalSheetForm(const QString& objectName, const QString& caption, QWidget* parent);
+    GoalSheetForm(Kind kind, const QString& objectName, const QString& windowCaption,
+                  QWidget* parent);
+
+    void FormActivate() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    Kind kind() const { return m_kind; }
+    // The product the sheet shows: LBLcodigo, LBLproy and the session year.
+    ProductKey product() const;
+
+    // Where a twin puts its own controls: beside "Ver mas ", among the buttons.
+    QHBoxLayout* verMasRow;
+    QHBoxLayout* buttonRow;
+
+private:
+    // The pickers hidden, the goal boxes shown and read-only.
+    void muestra_metas();
+    // Back to view mode: the goal boxes as above, "Modificar metas" usable and shown,
+    // "Grabar metas" and "&Cancela" not usable.
+    void modo_consulta();
+    // The current goal's dates into the goal pickers.
+    void copia_fechas();
+
+    Kind m_kind;
+    bool m_editando = false;
 };

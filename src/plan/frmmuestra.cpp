@@ -489,7 +489,7 @@ namespace {
 
 // What "Agregar datos" prepares alike on both entry windows, up to the point where the
 // mode decides whether the window is shown.
-template <typename W> void preparaIngreso(W* w, const QString& unit, const QString& number) {
+void preparaIngreso(GoalEntryForm* w, const QString& unit, const QString& number) {
     const QString year = session().year();
     w->DTPdesde->setEnabled(true);
     w->DTPhasta->setEnabled(true);
@@ -503,7 +503,7 @@ template <typename W> void preparaIngreso(W* w, const QString& unit, const QStri
 
 // The product's dates where its data row of the session year exists. The lookup lists
 // every year's row of that unit and number: those of other years are other products.
-template <typename W> void fechasProducto(W* w, const QString& unit, qint64 number) {
+void fechasProducto(GoalEntryForm* w, const QString& unit, qint64 number) {
     Query* existe = dtm()->Qexistepro;
     existe->close();
     existe->setParams({unit, number});
@@ -536,19 +536,13 @@ void TFRMmuestra::BTNmetasClick() {
     Application* app = Application::instance();
     TFRMingresoMN* mn = ex ? nullptr : app->FRMingresoMN();
     TFRMingresodatos1* tx = ex ? app->FRMingresodatos1() : nullptr;
+    GoalEntryForm* w = ex ? static_cast<GoalEntryForm*>(tx) : mn;
     const QString unit = LBLcodigo->text();
     const QString number = Qprodacc->text(QStringLiteral("id_proyecto"));
-    if (ex)
-        preparaIngreso(tx, unit, number);
-    else
-        preparaIngreso(mn, unit, number);
+    preparaIngreso(w, unit, number);
     if (LBLestado1->text() != QLatin1String("A"))
         return;
-
-    if (ex)
-        fechasProducto(tx, unit, number.toLongLong());
-    else
-        fechasProducto(mn, unit, number.toLongLong());
+    fechasProducto(w, unit, number.toLongLong());
 
     const QString descorta = Qprodacc->text(QStringLiteral("proy_descorta"));
     const QString resultado = Qprodacc->text(QStringLiteral("proy_resultado"));
@@ -568,7 +562,7 @@ void TFRMmuestra::BTNmetasClick() {
     }
     module->ADOTproducto->close();
     const QString programa = module->Qunidadprograma->text(QStringLiteral("pro_nombre"));
-    auto common = [&](auto* w) {
+    {
         w->d_botones();
         w->EDIproyecto->setText(descorta);
         w->MEMresultado->setPlainText(resultado);
@@ -586,14 +580,12 @@ void TFRMmuestra::BTNmetasClick() {
         w->Edit3->setEnabled(false);
         w->DTMdesde->setEnabled(false);
         w->DTMhasta->setEnabled(false);
-    };
+    }
     if (ex) {
-        common(tx);
         tx->BTNplan->setEnabled(false);
         open(tx);
         return;
     }
-    common(mn);
     mn->BTNagrega->setEnabled(true);
     mn->BTNcancela->setEnabled(false);
     mn->BTNrespon->setEnabled(false);

@@ -3,16 +3,14 @@
 #include "ui/clicklabel.h"
 
 #include <QHBoxLayout>
+#include <QStyle>
 
 TFRMverproMN::TFRMverproMN(QWidget* parent)
     : GoalSheetForm(Kind::MN, QStringLiteral("FRMverproMN"), QStringLiteral("Metas de productos"),
                     parent) {
-    Image1 = make<ClickLabel>(QStringLiteral("Image1"), QStringLiteral("⌕"));
+    Image1 = make<ClickLabel>(QStringLiteral("Image1"), QString());
+    Image1->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
     Image1->setAccessibleName(QStringLiteral("Ver mas "));
-    Image1->setTextColour(QColor(0, 82, 164));
-    QFont big = Image1->font();
-    big.setPointSizeF(big.pointSizeF() * 1.4);
-    Image1->setFont(big);
     verMasRow->addWidget(Image1);
     handle(Image1, &ClickLabel::clicked, &TFRMverproMN::Label34Click);
 }

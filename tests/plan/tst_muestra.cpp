@@ -75,8 +75,7 @@ class TestMuestra : public QObject {
             {"DBLdirecc", "Dirección General de Desarrollo Rural"},
             {"DBLunidad", unit}};
         for (const auto& [name, text] : picks) {
-            auto* list = qobject_cast<DBLookupComboBox*>(
-                Controls::findWidget(w(), QString::fromLatin1(name), __FILE__, __LINE__));
+            auto* list = CONTROL(DBLookupComboBox, w(), QString::fromLatin1(name));
             if (!Controls::usable(list, __FILE__, __LINE__) || list->findText(text) < 0)
                 return false;
             list->setCurrentIndex(list->findText(text));

@@ -39,6 +39,8 @@ GoalSheet::GoalSheet(Connection* connection, QObject* parent)
     , m_connection(connection) {
     Qhito = query("Qhito", "select * from t_hito where cod_area = :area and id_producto = :prod "
                            "and gestion = :ges");
+    // In goal number order, as the grid shows them and the save walks them.
+    Qhito->setRowOrder({QStringLiteral("cod_hito")});
     Qminhito = query("Qminhito",
                      "select Min (hito_fecini) as minhito from t_hito where cod_area = :unidad "
                      "and id_producto =:prod and gestion = :ges");

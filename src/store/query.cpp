@@ -8,6 +8,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
 
 Query::Query(Connection* connection, const QString& sql, QObject* parent)
     : Dataset(connection, parent)
@@ -86,6 +87,30 @@ void Query::open() {
         throw StoreError(engineMessage(q.lastError()));
     // Keep no statement active: an unfinished read holds a lock on the embedded store.
     q.finish();
+    if (!m_rowOrder.isEmpty()) {
+        QList<int> columns;
+        for (const QString& field : m_rowOrder) {
+            const auto found = std::find_if(names.cbegin(), names.cend(), [&](const QString& n) {
+                return n.compare(field, Qt::CaseInsensitive) == 0;
+            });
+            const int column = found == names.cend() ? -1 : int(found - names.cbegin());
+            if (column < 0)
+                throw StoreError(
+                    QStringLiteral("%1: no existe el campo %2").arg(objectName(), field));
+            columns.append(column);
+        }
+        std::stable_sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
+            for (int column : columns) {
+                const QPartialOrdering order =
+                    QVariant::compare(a.values[column], b.values[column]);
+                if (order == QPartialOrdering::Less)
+                    return true;
+                if (order == QPartialOrdering::Greater)
+                    return false;
+            }
+            return false;
+        });
+    }
     setContent(names, columnTypes, std::move(rows));
     markOpen();
 }

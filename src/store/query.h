@@ -23,6 +23,10 @@ public:
     // and the like are known without it.
     void setFieldType(const QString& field, ColumnType type);
 
+    // Lists the rows in ascending order of these fields, whatever order the engine returns
+    // them in (the statement has none of its own); equal rows keep the engine's order.
+    void setRowOrder(const QStringList& fields) { m_rowOrder = fields; }
+
     void open() override;
     void readAgainAfterRollback() override;
     // Returns the number of rows the statement changed.
@@ -36,4 +40,5 @@ private:
     PositionalSql m_positional;
     QVariantList m_params;
     QHash<QString, ColumnType> m_fieldTypes;
+    QStringList m_rowOrder;
 };

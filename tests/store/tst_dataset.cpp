@@ -88,6 +88,27 @@ private slots:
         QVERIFY(none.isNull(QStringLiteral("num")));
     }
 
+    void rowsListedInAnOrderOfTheirOwn() {
+        for (const char* goal : {"3, 'c'", "1, 'a'", "2, 'b'", "1, 'a2'"})
+            c->execDirect(QStringLiteral("insert into t_hito (cod_area, id_producto, gestion, "
+                                         "cod_hito, hito_descr) values ('U', 1, '2008', %1)")
+                              .arg(QString::fromLatin1(goal)));
+        Query q(c.get(), QStringLiteral("select * from t_hito where cod_area = :a"));
+        q.setParams({QStringLiteral("U")});
+        q.setRowOrder({QStringLiteral("COD_HITO")});
+        q.open();
+        QStringList listed;
+        for (q.first(); !q.eof(); q.next())
+            listed.append(q.text("hito_descr"));
+        // Equal numbers stay in the order the engine gave them.
+        QCOMPARE(listed.size(), 4);
+        QCOMPARE(listed.last(), QStringLiteral("c"));
+        QCOMPARE(QStringList(listed.mid(2, 1)), QStringList({"b"}));
+        QVERIFY(listed.mid(0, 2).contains("a") && listed.mid(0, 2).contains("a2"));
+        q.setRowOrder({QStringLiteral("no_such_field")});
+        QVERIFY_THROWS_EXCEPTION(StoreError, q.open());
+    }
+
     void aFailingStatementCarriesTheEnginesMessage() {
         Query q(c.get(), QStringLiteral("select * from no_such_table"));
         try {

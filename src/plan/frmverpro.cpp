@@ -1,6 +1,5 @@
 #include "frmverpro.h"
 
-#include <QFormLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -12,33 +11,20 @@ TFRMverpro::TFRMverpro(QWidget* parent)
     LBLproy = parameter(QStringLiteral("LBLproy"));
 
     // The action's header, read-only.
-    auto readOnly = [this](const char* name) {
-        auto* box = make<QLineEdit>(QString::fromLatin1(name));
-        box->setReadOnly(true);
-        return box;
-    };
     Label4 = make<QLabel>(QStringLiteral("Label4"), QStringLiteral("Entidad desconcentrada"));
-    EDIvicemin = readOnly("EDIvicemin");
+    EDIvicemin = readOnlyBox(QStringLiteral("EDIvicemin"));
     LBLdireccion = make<QLabel>(QStringLiteral("LBLdireccion"), QStringLiteral("Componente"));
-    EDIdirecc = readOnly("EDIdirecc");
+    EDIdirecc = readOnlyBox(QStringLiteral("EDIdirecc"));
     LBLunidad = make<QLabel>(QStringLiteral("LBLunidad"), QStringLiteral("Unidad"));
-    EDIunidad = readOnly("EDIunidad");
+    EDIunidad = readOnlyBox(QStringLiteral("EDIunidad"));
     LBLvicemin = make<QLabel>(QStringLiteral("LBLvicemin"), QStringLiteral("Acción territorial"));
-    EDIproyecto = readOnly("EDIproyecto");
+    EDIproyecto = readOnlyBox(QStringLiteral("EDIproyecto"));
     Label5 = make<QLabel>(QStringLiteral("Label5"), QStringLiteral("Indicadores especifivos"));
-    MEMresultado = make<QPlainTextEdit>(QStringLiteral("MEMresultado"));
-    MEMresultado->setReadOnly(true);
-    MEMresultado->setMaximumHeight(fontMetrics().lineSpacing() * 4);
-    auto* header = new QFormLayout;
-    for (const auto& [label, box] :
-         std::initializer_list<std::pair<QLabel*, QWidget*>>{{Label4, EDIvicemin},
-                                                             {LBLdireccion, EDIdirecc},
-                                                             {LBLunidad, EDIunidad},
-                                                             {LBLvicemin, EDIproyecto},
-                                                             {Label5, MEMresultado}}) {
-        caption(label, box);
-        header->addRow(label, box);
-    }
-    body()->addLayout(header);
+    MEMresultado = readOnlyMemo(QStringLiteral("MEMresultado"));
+    body()->addLayout(fields({{Label4, EDIvicemin},
+                              {LBLdireccion, EDIdirecc},
+                              {LBLunidad, EDIunidad},
+                              {LBLvicemin, EDIproyecto},
+                              {Label5, MEMresultado}}));
     body()->addStretch(1);
 }

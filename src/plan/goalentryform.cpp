@@ -10,7 +10,6 @@
 #include "ui/datepicker.h"
 #include "ui/dbgrid.h"
 
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -36,39 +35,26 @@ GoalEntryForm::GoalEntryForm(const QString& objectName, Kind kind, const Caption
     Qprodacc->setObjectName(QStringLiteral("Qprodacc"));
 
     // The product: its unit, name and indicators, read-only.
-    auto readOnly = [this](const char* name) {
-        auto* box = make<QLineEdit>(QString::fromLatin1(name));
-        box->setReadOnly(true);
-        return box;
-    };
     LBLvicemin = make<QLabel>(QStringLiteral("LBLvicemin"), captions.level1);
-    EDIvicemin = readOnly("EDIvicemin");
+    EDIvicemin = readOnlyBox(QStringLiteral("EDIvicemin"));
     LBLdireccion =
         make<QLabel>(QStringLiteral("LBLdireccion"),
                      kind == Kind::MN ? QStringLiteral("Direccion") : QStringLiteral("Componente"));
-    EDIdirecc = readOnly("EDIdirecc");
+    EDIdirecc = readOnlyBox(QStringLiteral("EDIdirecc"));
     LBLunidad = make<QLabel>(QStringLiteral("LBLunidad"), QStringLiteral("Unidad"));
-    EDIunidad = readOnly("EDIunidad");
+    EDIunidad = readOnlyBox(QStringLiteral("EDIunidad"));
     LBLunieje = make<QLabel>(QStringLiteral("LBLunieje"), QStringLiteral("Unidad ejecutora"));
-    EDIunieje = readOnly("EDIunieje");
+    EDIunieje = readOnlyBox(QStringLiteral("EDIunieje"));
     Label4 = make<QLabel>(QStringLiteral("Label4"), captions.item);
-    EDIproyecto = readOnly("EDIproyecto");
+    EDIproyecto = readOnlyBox(QStringLiteral("EDIproyecto"));
     Label5 = make<QLabel>(QStringLiteral("Label5"), captions.indicators);
-    MEMresultado = make<QPlainTextEdit>(QStringLiteral("MEMresultado"));
-    MEMresultado->setReadOnly(true);
-    MEMresultado->setMaximumHeight(fontMetrics().lineSpacing() * 4);
-    auto* header = new QFormLayout;
-    for (const auto& [label, box] :
-         std::initializer_list<std::pair<QLabel*, QWidget*>>{{LBLvicemin, EDIvicemin},
-                                                             {LBLdireccion, EDIdirecc},
-                                                             {LBLunidad, EDIunidad},
-                                                             {LBLunieje, EDIunieje},
-                                                             {Label4, EDIproyecto},
-                                                             {Label5, MEMresultado}}) {
-        caption(label, box);
-        header->addRow(label, box);
-    }
-    body()->addLayout(header);
+    MEMresultado = readOnlyMemo(QStringLiteral("MEMresultado"));
+    body()->addLayout(fields({{LBLvicemin, EDIvicemin},
+                              {LBLdireccion, EDIdirecc},
+                              {LBLunidad, EDIunidad},
+                              {LBLunieje, EDIunieje},
+                              {Label4, EDIproyecto},
+                              {Label5, MEMresultado}}));
     m_moreRow = row({}, Qt::AlignRight);
 
     // The product's dates and the buttons of the entry.

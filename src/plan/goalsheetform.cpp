@@ -14,7 +14,6 @@
 #include "ui/dbedit.h"
 #include "ui/dbgrid.h"
 
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -96,34 +95,21 @@ GoalSheetForm::GoalSheetForm(Kind kind, const QString& objectName, const QString
     DSOhito->setObjectName(QStringLiteral("DSOhito"));
 
     // The product: its unit, name and result, as the caller filled them.
-    auto readOnly = [this](const char* name) {
-        auto* box = make<QLineEdit>(QString::fromLatin1(name));
-        box->setReadOnly(true);
-        return box;
-    };
     LBLvicemin = make<QLabel>(QStringLiteral("LBLvicemin"), text(captions.vicemin));
-    EDIvicemin = readOnly("EDIvicemin");
+    EDIvicemin = readOnlyBox(QStringLiteral("EDIvicemin"));
     LBLdireccion = make<QLabel>(QStringLiteral("LBLdireccion"), QStringLiteral("Direccion"));
-    EDIdirecc = readOnly("EDIdirecc");
+    EDIdirecc = readOnlyBox(QStringLiteral("EDIdirecc"));
     LBLunidad = make<QLabel>(QStringLiteral("LBLunidad"), QStringLiteral("Unidad"));
-    EDIunidad = readOnly("EDIunidad");
+    EDIunidad = readOnlyBox(QStringLiteral("EDIunidad"));
     Label4 = make<QLabel>(QStringLiteral("Label4"), text(captions.proyecto));
-    EDIproyecto = readOnly("EDIproyecto");
+    EDIproyecto = readOnlyBox(QStringLiteral("EDIproyecto"));
     LBLproducto = make<QLabel>(QStringLiteral("LBLproducto"), text(captions.producto));
-    MEMresultado = make<QPlainTextEdit>(QStringLiteral("MEMresultado"));
-    MEMresultado->setReadOnly(true);
-    MEMresultado->setMaximumHeight(fontMetrics().lineSpacing() * 4);
-    auto* header = new QFormLayout;
-    for (const auto& [label, box] :
-         std::initializer_list<std::pair<QLabel*, QWidget*>>{{LBLvicemin, EDIvicemin},
-                                                             {LBLdireccion, EDIdirecc},
-                                                             {LBLunidad, EDIunidad},
-                                                             {Label4, EDIproyecto},
-                                                             {LBLproducto, MEMresultado}}) {
-        caption(label, box);
-        header->addRow(label, box);
-    }
-    body()->addLayout(header);
+    MEMresultado = readOnlyMemo(QStringLiteral("MEMresultado"));
+    body()->addLayout(fields({{LBLvicemin, EDIvicemin},
+                              {LBLdireccion, EDIdirecc},
+                              {LBLunidad, EDIunidad},
+                              {Label4, EDIproyecto},
+                              {LBLproducto, MEMresultado}}));
     Label34 = make<ClickLabel>(QStringLiteral("Label34"), QStringLiteral("Ver mas "));
     Label34->setTextColour(QColor(0, 82, 164));
     verMasRow = row({Label34}, Qt::AlignRight);
@@ -131,10 +117,10 @@ GoalSheetForm::GoalSheetForm(Kind kind, const QString& objectName, const QString
     // The product's start and end, with the pickers that preview them in edit mode.
     GroupBox1 = make<QGroupBox>(QStringLiteral("GroupBox1"), text(captions.productPanel));
     Label1 = make<QLabel>(QStringLiteral("Label1"), QStringLiteral("Fecha de inicio"));
-    EDIfecini = readOnly("EDIfecini");
+    EDIfecini = readOnlyBox(QStringLiteral("EDIfecini"));
     DTMdesde = make<DatePicker>(QStringLiteral("DTMdesde"));
     Label2 = make<QLabel>(QStringLiteral("Label2"), text(captions.productEnd));
-    EDIfecfin = readOnly("EDIfecfin");
+    EDIfecfin = readOnlyBox(QStringLiteral("EDIfecfin"));
     DTMhasta = make<DatePicker>(QStringLiteral("DTMhasta"));
     // Room for a whole date in every date box.
     const int dateWidth = fontMetrics().horizontalAdvance(QStringLiteral("00/sep./0000")) + 16;

@@ -101,13 +101,8 @@ TFRMmenu::TFRMmenu(QWidget* parent)
     EDIgestion->addItems({"2006", "2007", "2008", "2009"});
     EDIgestion->setCurrentText(QStringLiteral("2008"));
     EDIgestion->lineEdit()->setMaxLength(4);
-    auto* fields = new QFormLayout;
-    const QList<QPair<QLabel*, QWidget*>> rows{
-        {Label1, Edit1}, {Label2, Edit2}, {Label3, EDIserv}, {Label4, EDIgestion}};
-    for (const auto& [label, box] : rows) {
-        caption(label, box);
-        fields->addRow(label, box);
-    }
+    QFormLayout* login =
+        fields({{Label1, Edit1}, {Label2, Edit2}, {Label3, EDIserv}, {Label4, EDIgestion}});
 
     QFont big = font();
     big.setBold(true);
@@ -124,7 +119,7 @@ TFRMmenu::TFRMmenu(QWidget* parent)
 
     panel->addWidget(Image1);
     panel->addWidget(LBLministerio);
-    panel->addLayout(fields);
+    panel->addLayout(login);
     panel->addLayout(actions);
     body()->addStretch(1);
     row({Panel1}, Qt::AlignCenter);

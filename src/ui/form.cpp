@@ -8,10 +8,12 @@
 #include "store/actionscope.h"
 
 #include <QComboBox>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -108,6 +110,28 @@ QHBoxLayout* Form::row(std::initializer_list<QWidget*> controls, Qt::Alignment a
         line->addStretch(1);
     m_body->addLayout(line);
     return line;
+}
+
+QFormLayout* Form::fields(std::initializer_list<std::pair<QLabel*, QWidget*>> rows) {
+    auto* form = new QFormLayout;
+    for (const auto& [label, box] : rows) {
+        caption(label, box);
+        form->addRow(label, box);
+    }
+    return form;
+}
+
+QLineEdit* Form::readOnlyBox(const QString& name) {
+    auto* box = make<QLineEdit>(name);
+    box->setReadOnly(true);
+    return box;
+}
+
+QPlainTextEdit* Form::readOnlyMemo(const QString& name, int lines) {
+    auto* memo = make<QPlainTextEdit>(name);
+    memo->setReadOnly(true);
+    memo->setMaximumHeight(fontMetrics().lineSpacing() * lines + 2 * memo->frameWidth() + 8);
+    return memo;
 }
 
 void Form::caption(QLabel* label, QWidget* box) {

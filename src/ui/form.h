@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QString>
@@ -10,6 +11,8 @@
 
 class QBoxLayout;
 class QHBoxLayout;
+class QLineEdit;
+class QPlainTextEdit;
 class QWidget;
 
 // The base of every window: a dialog with its screen number in the top-left corner, its
@@ -109,6 +112,12 @@ protected:
 
     // Makes `label` the caption of `box`: its buddy, and the box's accessible name.
     static void caption(QLabel* label, QWidget* box);
+    // Boxes under their captions, one pair a line, each label the caption of its box; the
+    // window puts the layout where it belongs.
+    static QFormLayout* fields(std::initializer_list<std::pair<QLabel*, QWidget*>> rows);
+    // A box and a memo of `lines` lines that show what a caller hands over, read-only.
+    QLineEdit* readOnlyBox(const QString& name);
+    QPlainTextEdit* readOnlyMemo(const QString& name, int lines = 4);
 
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;

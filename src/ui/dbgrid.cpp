@@ -6,6 +6,7 @@
 
 #include <QHeaderView>
 #include <QIdentityProxyModel>
+#include <QKeyEvent>
 #include <QScopeGuard>
 
 // The grid's own titles and colours over a shared data source.
@@ -133,4 +134,14 @@ QString DBGrid::cellText(int row, const QString& field) const {
         return {};
     const int column = m_source->dataset()->fieldIndex(field);
     return m_proxy->data(m_proxy->index(row, column), Qt::DisplayRole).toString();
+}
+
+void DBGrid::keyPressEvent(QKeyEvent* event) {
+    QTableView::keyPressEvent(event);
+    emit keyDown();
+}
+
+void DBGrid::keyReleaseEvent(QKeyEvent* event) {
+    QTableView::keyReleaseEvent(event);
+    emit keyUp();
 }

@@ -38,6 +38,15 @@ public:
     // The text a cell shows.
     QString cellText(int row, const QString& field) const;
 
+signals:
+    // A key went down or came up in the grid, after the grid moved to the row it leads to.
+    void keyDown();
+    void keyUp();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+
 private:
     void arrangeColumns();
     void followDataset();

@@ -10,6 +10,7 @@
 #include "ui/dbgrid.h"
 #include "ui/dblookup.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
 
@@ -31,7 +32,7 @@ class TestRoad : public QObject {
         emit list->activated(row);
     }
     static void clickFirstRow(DBGrid* grid) {
-        const QModelIndex cell = grid->model()->index(0, 0);
+        const QModelIndex cell = grid->model()->index(0, grid->horizontalHeader()->logicalIndex(0));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
     }
     static void storeGoal(TFRMingresoMN* e, const QString& description, const QDate& end) {

@@ -353,8 +353,11 @@ private slots:
             QVERIFY(!a->BTNgraba->isEnabled());
             QVERIFY(a->BTNagrega->isEnabled() && a->BTNantes->isEnabled() &&
                     a->BTNsig->isEnabled());
-            QVERIFY(!dtm->ADOTvicemin->isOpen() && !dtm->ADOTdirecc->isOpen() &&
-                    !dtm->ADOTunidad->isOpen());
+            // The menu closed the shared hierarchy; the window's activation opened it
+            // again, for its kind.
+            QVERIFY(dtm->ADOTvicemin->isOpen() && dtm->ADOTdirecc->isOpen() &&
+                    dtm->ADOTunidad->isOpen());
+            QCOMPARE(dtm->ADOTvicemin->filter().text(), QStringLiteral("tipo='MN'"));
             QVERIFY(!a->DBLvicemin->isVisible() && !a->DBLdirecc->isVisible() &&
                     !a->DBLunidad->isVisible());
         });

@@ -1,0 +1,205 @@
+#include "core/today.h"
+#include "fixture/controls.h"
+#include "fixture/guimain.h"
+#include "fixture/program.h"
+#include "fixture/uiscript.h"
+#include "progress/frmavance.h"
+#include "store/query.h"
+#include "ui/dbedit.h"
+#include "ui/dbgrid.h"
+#include "ui/dblookup.h"
+#include "ui/focushighlight.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+// The monthly progress report of a type 3 user on a product of the own unit.
+class TestAvance : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ScriptedMessages> messages;
+    std::unique_ptr<ScriptedWindows> windows;
+    std::unique_ptr<TestProgram> program;
+
+    TFRMavance* w() { return program->app().FRMavance(); }
+
+    void run(const std::function<void(TFRMavance&)>& script) {
+        windows->whenShown("FRMmenpri", [](Form& menu) { TRIGGER(&menu, "avance1"); });
+        bool ran = false;
+        windows->whenShown("FRMavance", [&](Form& window) {
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            script(*w());
+            ran = true;
+        });
+        program->login("informa", "clave");
+        QVERIFY(ran);
+    }
+
+    static void chooseProduct(TFRMavance& a, const QString& name) {
+        const int row = a.DBLproducto->findText(name);
+        QVERIFY2(row >= 0, qPrintable(name));
+        a.DBLproducto->setCurrentIndex(row);
+        emit a.DBLproducto->activated(row);
+    }
+    static void selectGoal(TFRMavance& a, int row) {
+        const QModelIndex cell =
+            a.DBGrid1->model()->index(row, a.ADOQhito->fieldIndex(QStringLiteral("hito_descr")));
+        QTest::mouseClick(a.DBGrid1->viewport(), Qt::LeftButton, {},
+                          a.DBGrid1->visualRect(cell).center());
+    }
+    static bool yellow(QWidget* box) {
+        return box->palette().color(QPalette::Base) == FocusHighlight::colour();
+    }
+
+    QStringList reports() const {
+        auto c = program->db().connect();
+        Query q(c.get(), QStringLiteral("select cod_hito, correla, por_avance, avance_dia, "
+                                        "usuario, fecha_avance from t_avancepor order by "
+                                        "cod_hito, correla"));
+        q.open();
+        QStringList rows;
+        for (q.first(); !q.eof(); q.next())
+            rows.append(QStringLiteral("%1/%2 %3 %4 %5 %6")
+                            .arg(q.integer("cod_hito"))
+                            .arg(q.integer("correla"))
+                            .arg(q.integer("por_avance"))
+                            .arg(q.integer("avance_dia"))
+                            .arg(q.text("usuario"), q.text("fecha_avance")));
+        return rows;
+    }
+
+private slots:
+    void init() {
+        messages = std::make_unique<ScriptedMessages>();
+        windows = std::make_unique<ScriptedWindows>();
+        program = std::make_unique<TestProgram>();
+        program->addAccount("informa", "clave", "3");
+        TestDatabase& db = program->db();
+        db.exec("insert into t_prodaccion (cod_unidad, uni_gestion, id_proyecto, proy_descorta, "
+                "proy_descripcion, proy_resultado, proy_ok) values ('V01D01U01', '2008', 2, "
+                "'Riego', 'Obras de riego', '300 hectáreas', 'S')");
+        db.exec("insert into t_producto (cod_area, id_proyecto, id_producto, pro_gestion, "
+                "pro_fecini, pro_fecfin) values ('V01D01U01', 2, 2, '2008', '2008-01-01', "
+                "'2008-12-31')");
+        for (const char* goal : {"1, 'Talleres', 40", "2, 'Obras', 60", "3, 'Entrega', 100"})
+            db.exec(QStringLiteral("insert into t_hito (cod_area, id_producto, gestion, cod_hito, "
+                                   "hito_descr, hito_porpro, ava_registro) values ('V01D01U01', "
+                                   "2, '2008', %1, 'N')")
+                        .arg(QString::fromLatin1(goal)));
+        fixToday(QDate(2008, 7, 1));
+    }
+    void cleanup() {
+        fixToday(QDate());
+        program.reset();
+        windows.reset();
+        messages.reset();
+    }
+
+    void reportingOnTheOpenGoalUntilItCloses() {
+        run([&](TFRMavance& a) {
+            QVERIFY(a.LBLfecha->text().startsWith(QStringLiteral("Fecha actual: ")));
+            QVERIFY(a.LBLfecha->text().contains(QStringLiteral("08")));
+            QVERIFY(a.DBEdit7->isVisible() && !a.DBLunidad->isVisible());
+            QCOMPARE(a.DBEdit7->text(), QStringLiteral("Unidad de Planificación Rural"));
+            QVERIFY(!a.BTNgraba->isEnabled());
+            chooseProduct(a, QStringLiteral("Riego"));
+            QCOMPARE(a.Edit3->text(), QStringLiteral("Sin fecha"));
+            QCOMPARE(a.EDImaxinf->text(), QStringLiteral("0"));
+            QCOMPARE(a.EDIavaesp->text(), QStringLiteral("50"));
+            QCOMPARE(a.EDIdif->text(), QStringLiteral("-50"));
+            QCOMPARE(a.EDIdif->palette().color(QPalette::Text), QColor(Qt::red));
+            QCOMPARE(a.DBMemo1->toPlainText(), QStringLiteral("300 hectáreas"));
+            QCOMPARE(a.DBGrid1->model()->rowCount(), 3);
+
+            // Only the open goal takes a report.
+            selectGoal(a, 1);
+            QCOMPARE(a.LBLindica->text(), QStringLiteral("0"));
+            CLICK(&a, "BTNagrega");
+            QCOMPARE(messages->texts(),
+                     QStringList({"No se puede agregar avance en este registro....."}));
+            QVERIFY(a.BitBtn1->isEnabled());
+
+            selectGoal(a, 0);
+            QCOMPARE(a.LBLindica->text(), QStringLiteral("1"));
+            QVERIFY(a.EDIavance->isEnabled() && yellow(a.EDIavance) && yellow(a.MEMavance));
+            QCOMPARE(a.EDIavance->text(), QStringLiteral("0"));
+            CLICK(&a, "BTNagrega");
+            QVERIFY(a.BTNgraba->isEnabled() && !a.BTNagrega->isEnabled());
+            TYPE(&a, "EDIavance", QStringLiteral("veinte"));
+            QCOMPARE(a.EDIavance->text(), QStringLiteral("0")); // letters are refused whole
+            TYPE(&a, "EDIavance", QStringLiteral("20"));
+            QCOMPARE(a.EDIdif->text(), QStringLiteral("-30"));
+            TYPE(&a, "MEMavance", QStringLiteral("Dos talleres de O'Brien"));
+            messages->clear();
+            CLICK(&a, "BTNgraba");
+            QCOMPARE(messages->texts(),
+                     QStringList({"Registro grabado en la base de datos ....!!!!!"}));
+            QCOMPARE(a.Edit3->text(), QStringLiteral("01/jul/2008"));
+            QCOMPARE(a.EDImaxinf->text(), QStringLiteral("20"));
+            QCOMPARE(a.EDIdif->text(), QStringLiteral("-50"));
+
+            // Below the last report: set back on leaving; above the goal: refused.
+            selectGoal(a, 0);
+            CLICK(&a, "BTNagrega");
+            TYPE(&a, "EDIavance", QStringLiteral("10"));
+            messages->clear();
+            CLICK(&a, "MEMavance");
+            QCOMPARE(messages->texts(), QStringList({"El porcentaje debe ser menor a 100 y mayor "
+                                                     "al ultimo porcentaje registrado !!!! "}));
+            QCOMPARE(a.EDIavance->text(), QStringLiteral("20"));
+            TYPE(&a, "EDIavance", QStringLiteral("45"));
+            messages->clear();
+            CLICK(&a, "BTNgraba");
+            QCOMPARE(messages->texts(),
+                     QStringList({"El porcentaje no puede ser menor que el anterior registo, ni "
+                                  "sobrepasar el porcentaje de la meta"}));
+            QCOMPARE(a.focusWidget(), a.EDIavance);
+            QVERIFY(!a.BTNgraba->isEnabled());
+            CLICK(&a, "BTNagrega");
+            TYPE(&a, "EDIavance", QStringLiteral("40"));
+            CLICK(&a, "BTNgraba");
+
+            // The goal is closed, drawn light orange in bold; the next one is open.
+            const int descr = a.ADOQhito->fieldIndex(QStringLiteral("hito_descr"));
+            const QModelIndex closed = a.DBGrid1->model()->index(0, descr);
+            QCOMPARE(closed.data(Qt::BackgroundRole).value<QColor>(), QColor(255, 221, 187));
+            QVERIFY(closed.data(Qt::FontRole).value<QFont>().bold());
+            QVERIFY(!a.DBGrid1->model()->index(1, descr).data(Qt::FontRole).value<QFont>().bold());
+            selectGoal(a, 1);
+            QCOMPARE(a.LBLindica->text(), QStringLiteral("1"));
+            QVERIFY(QDir().mkpath(QStringLiteral("screens")));
+            a.grab().save(QStringLiteral("screens/FRMavance-informe.png"));
+        });
+        QCOMPARE(reports(),
+                 QStringList({"1/1 20 50 informa 01/07/2008", "1/2 40 50 informa 01/07/2008"}));
+        QCOMPARE(
+            program->db().scalar("select ava_registro from t_hito where cod_hito = 1").toString(),
+            QStringLiteral("S"));
+    }
+
+    void aReportTheEngineRefusesLeavesTheGoalOpen() {
+        program->db().refuse(QStringLiteral("t_hito"), QStringLiteral("update"));
+        run([&](TFRMavance& a) {
+            chooseProduct(a, QStringLiteral("Riego"));
+            selectGoal(a, 0);
+            CLICK(&a, "BTNagrega");
+            TYPE(&a, "EDIavance", QStringLiteral("40"));
+            CLICK(&a, "BTNgraba");
+            QCOMPARE(messages->errors().size(), 1);
+            QVERIFY(a.isVisible());
+            QVERIFY(!a.DBGrid1->model()
+                         ->index(0, a.ADOQhito->fieldIndex(QStringLiteral("hito_descr")))
+                         .data(Qt::FontRole)
+                         .value<QFont>()
+                         .bold());
+        });
+        QVERIFY(reports().isEmpty());
+    }
+};
+
+MONITOREO_GUI_TEST_MAIN(new TestAvance)
+#include "tst_avance.moc"

@@ -109,15 +109,21 @@ TFRMavance::TFRMavance(QWidget* parent)
     DBMemo1->setReadOnly(true);
     DBMemo1->setDataSource(DSOaccion, QStringLiteral("proy_resultado"));
     DBMemo1->setMaximumHeight(fontMetrics().lineSpacing() * 3 + 12);
-    auto* unitLine = new QHBoxLayout;
-    unitLine->addWidget(DBLunidad, 1);
-    unitLine->addWidget(DBEdit7, 1);
-    unitLine->addWidget(EDIunidad, 1);
-    auto* unit = fields({{LBLvicemin, DBLvicemin}, {Label9, DBLdirecc}});
-    unit->insertRow(1, QString(), DBEdit5);
-    unit->insertRow(3, QString(), DBEdit6);
-    caption(LBLunidad, DBLunidad);
-    unit->addRow(LBLunidad, unitLine);
+    // Each level shows its list or its name box, whichever the user type uses.
+    auto line = [](const QList<QWidget*>& boxes) {
+        auto* l = new QHBoxLayout;
+        for (QWidget* b : boxes)
+            l->addWidget(b, 1);
+        return l;
+    };
+    auto* unit = new QFormLayout;
+    for (const auto& [label, boxes] :
+         {std::pair<QLabel*, QList<QWidget*>>{LBLvicemin, {DBLvicemin, DBEdit5}},
+          {Label9, {DBLdirecc, DBEdit6}},
+          {LBLunidad, {DBLunidad, DBEdit7, EDIunidad}}}) {
+        caption(label, boxes.first());
+        unit->addRow(label, line(boxes));
+    }
     for (const auto& [label, box] : {std::pair<QLabel*, QWidget*>{LBLprograma, EDIprograma},
                                      {LBLproducto, DBLproducto},
                                      {Label12, DBMemo1}}) {

@@ -86,9 +86,11 @@ ProgressReports::Outcome ProgressReports::store(const ProductKey& key, const Rep
                       .andEquals(QStringLiteral("cod_hito"), QString::number(report.goal)));
     if (!acceptable(report.percentage, lastPercentage(key), report.goalPercentage))
         return Outcome::Refused;
+    // A report keeps the first ten characters of its user's name, all its column holds:
+    // a longer login name must not keep its user from reporting.
     Qinsert->setParams({key.unit, key.number, key.year, report.goal, correla, report.day,
-                        report.percentage, report.user, report.description, report.clarification,
-                        report.expected});
+                        report.percentage, report.user.left(10), report.description,
+                        report.clarification, report.expected});
     Qinsert->exec();
     if (report.percentage != report.goalPercentage)
         return Outcome::Stored;

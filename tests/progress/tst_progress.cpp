@@ -116,6 +116,17 @@ private slots:
                  QStringLiteral("planifica|Avance de O'Brien|50"));
     }
 
+    void aLongLoginNameIsCutToWhatTheReportHolds() {
+        goal(1, 60);
+        ProgressReports reports(c.get());
+        ActionScope action;
+        reports.store(key, {1, 60, 10, QDate(2008, 7, 1), QStringLiteral("seguimiento_rural"),
+                            QString(), QString(), 0});
+        action.commit();
+        QCOMPARE(db->scalar(QStringLiteral("select usuario from t_avancepor")).toString(),
+                 QStringLiteral("seguimient"));
+    }
+
     void anotherWorkstationsReportIsCounted() {
         goal(1, 60);
         ProgressReports here(c.get());

@@ -159,7 +159,6 @@ TFRMmuestra::TFRMmuestra(QWidget* parent)
     DBGmuestra->setDataSource(DSOqprodacc);
     DBGmuestra->setColumns({{QStringLiteral("proy_descorta"), QStringLiteral("Producto")}});
     DBGmuestra->horizontalHeader()->setStretchLastSection(true);
-    DBGmuestra->installEventFilter(this);
 
     // A memo passes the focus on with Tab, so that the boxes are typed in one after another.
     auto memo = [this](const char* name, DataSource* source, const char* field) {
@@ -255,6 +254,8 @@ TFRMmuestra::TFRMmuestra(QWidget* parent)
     handle(DBLdirecc, &DBLookupComboBox::picked, &TFRMmuestra::DBLdireccClick);
     handle(DBLunidad, &DBLookupComboBox::picked, &TFRMmuestra::DBLunidadClick);
     handle(DBGmuestra, &QAbstractItemView::clicked, &TFRMmuestra::DBGmuestraCellClick);
+    handle(DBGmuestra, &DBGrid::keyDown, &TFRMmuestra::DBGmuestraKeyDown);
+    handle(DBGmuestra, &DBGrid::keyUp, &TFRMmuestra::DBGmuestraKeyUp);
     handle(BTNmuestra, &QPushButton::clicked, &TFRMmuestra::BTNmuestraClick);
     handle(BTNmetas, &QPushButton::clicked, &TFRMmuestra::BTNmetasClick);
     handle(BTNppto, &QPushButton::clicked, &TFRMmuestra::BTNpptoClick);
@@ -265,15 +266,6 @@ TFRMmuestra::TFRMmuestra(QWidget* parent)
     handleLeave(DBEactivo, &TFRMmuestra::DBEactivoExit);
     handle(BTNelimina, &QPushButton::clicked, &TFRMmuestra::BTNeliminaClick);
     handle(BTNsalir, &QPushButton::clicked, &TFRMmuestra::BTNsalirClick);
-}
-
-bool TFRMmuestra::eventFilter(QObject* watched, QEvent* event) {
-    // A key in the grid: before it moves the grid and after.
-    if (watched == DBGmuestra && event->type() == QEvent::KeyPress)
-        guard([this] { DBGmuestraKeyDown(); });
-    else if (watched == DBGmuestra && event->type() == QEvent::KeyRelease)
-        guard([this] { DBGmuestraKeyUp(); });
-    return Form::eventFilter(watched, event);
 }
 
 void TFRMmuestra::titulos() {

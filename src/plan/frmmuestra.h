@@ -132,7 +132,6 @@ public:
 
 protected:
     void FormActivate() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Captions of the window, the unit levels, the grid and the panels for the session kind;

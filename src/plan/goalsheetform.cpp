@@ -227,7 +227,7 @@ GoalSheetForm::GoalSheetForm(Kind kind, const QString& objectName, const QString
     resize(860, 700);
 
     handle(DBGrid2, &DBGrid::clicked, &GoalSheetForm::DBGrid2CellClick);
-    DBGrid2->installEventFilter(this);
+    handle(DBGrid2, &DBGrid::keyUp, &GoalSheetForm::DBGrid2KeyUp);
     handle(BTNmodifi, &QPushButton::clicked, &GoalSheetForm::BTNmodifiClick);
     handle(DTMinicio, &QDateEdit::dateChanged, &GoalSheetForm::DTMinicioChange);
     handle(DTMfinal, &QDateEdit::dateChanged, &GoalSheetForm::DTMfinalChange);
@@ -283,12 +283,6 @@ void GoalSheetForm::FormActivate() {
     BTNagrega->setEnabled(false);
     if (m_kind == Kind::EX)
         LBLproducto->setText(QStringLiteral("Indicadores"));
-}
-
-bool GoalSheetForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == DBGrid2 && event->type() == QEvent::KeyRelease)
-        guard([this] { DBGrid2KeyUp(); });
-    return Form::eventFilter(watched, event);
 }
 
 void GoalSheetForm::copia_fechas() {

@@ -100,7 +100,6 @@ protected:
                   QWidget* parent);
 
     void FormActivate() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
     Kind kind() const { return m_kind; }
     // The product the sheet shows: LBLcodigo, LBLproy and the session year.

@@ -137,8 +137,8 @@ QString DBGrid::cellText(int row, const QString& field) const {
 }
 
 void DBGrid::keyPressEvent(QKeyEvent* event) {
-    QTableView::keyPressEvent(event);
     emit keyDown();
+    QTableView::keyPressEvent(event);
 }
 
 void DBGrid::keyReleaseEvent(QKeyEvent* event) {

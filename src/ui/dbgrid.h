@@ -39,7 +39,8 @@ public:
     QString cellText(int row, const QString& field) const;
 
 signals:
-    // A key went down or came up in the grid, after the grid moved to the row it leads to.
+    // A key goes down in the grid, before the grid moves to the row it leads to; a key
+    // came up, after the move.
     void keyDown();
     void keyUp();
 

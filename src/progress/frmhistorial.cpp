@@ -1,5 +1,23 @@
 #include "frmhistorial.h"
 
+#include "app/application.h"
+#include "plan/frmverpro.h"
+#include "plan/frmverproex.h"
+#include "plan/frmverpromn.h"
+#include "reports/frmavaunidad.h"
+#include "store/datasource.h"
+#include "store/query.h"
+#include "store/tdtm.h"
+#include "ui/clicklabel.h"
+#include "ui/dbedit.h"
+#include "ui/dbgrid.h"
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStyle>
+
 TFRMhistorial::TFRMhistorial(QWidget* parent)
     : Form(QStringLiteral("FRMhistorial"), QStringLiteral("Historial"), parent) {
     LBLnumero = screenNumber(QStringLiteral("LBLnumero"), QStringLiteral("12"));
@@ -7,5 +25,198 @@ TFRMhistorial::TFRMhistorial(QWidget* parent)
         title(QStringLiteral("LBLtitulo"), QStringLiteral("Historial de informes de avance"));
     LBLcodigo = parameter(QStringLiteral("LBLcodigo"));
     LBLprod = parameter(QStringLiteral("LBLprod"));
-    body()->addStretch(1);
+    LBLestado = parameter(QStringLiteral("LBLestado"));
+
+    Connection* conn = Application::instance()->DTM()->connection();
+    auto query = [this, conn](const char* name, const char* sql) {
+        auto* q = new Query(conn, QString::fromUtf8(sql), this);
+        q->setObjectName(QString::fromLatin1(name));
+        return q;
+    };
+    qhistorial = query(
+        "qhistorial",
+        "SELECT t_avancepor.cod_area, t_avancepor.id_producto, t_avancepor.gestion, "
+        "t_hito.cod_hito, t_hito.hito_descr, t_avancepor.fecha_avance, t_avancepor.por_avance, "
+        "t_avancepor.descr, t_avancepor.aclara, t_avancepor.avance_dia, t_avancepor.correla "
+        "FROM t_hito INNER JOIN t_avancepor ON (t_hito.cod_hito = t_avancepor.cod_hito) AND "
+        "(t_hito.id_producto = t_avancepor.id_producto) AND (t_hito.gestion = "
+        "t_avancepor.gestion) AND (t_hito.cod_area = t_avancepor.cod_area) where "
+        "t_avancepor.cod_area = :area and t_avancepor.id_producto = :prod and "
+        "t_avancepor.gestion = :ges order by t_avancepor.fecha_avance, "
+        "t_avancepor.por_avance,t_hito.cod_hito asc");
+    Qproacc = query("Qproacc", "select * from t_prodaccion where cod_unidad = :uni and "
+                               "id_proyecto = :proy and uni_gestion = :ges");
+    qproducto = query("qproducto", "select pro_fecini, pro_fecfin from t_producto where cod_area "
+                                   "= :area and id_producto = :prod and pro_gestion = :gestion");
+    DSOhistorial = new DataSource(qhistorial, this);
+    DSOhistorial->setObjectName(QStringLiteral("DSOhistorial"));
+    DSOproducto = new DataSource(qproducto, this);
+    DSOproducto->setObjectName(QStringLiteral("DSOproducto"));
+
+    auto etiqueta = [this](const char* name, const char* text) {
+        return make<QLabel>(QString::fromLatin1(name), QString::fromUtf8(text));
+    };
+    LBLvicemin = etiqueta("LBLvicemin", "Viceministerio");
+    EDIvicemin = readOnlyBox(QStringLiteral("EDIvicemin"));
+    LBLdirecc = etiqueta("LBLdirecc", "Dirección");
+    EDIdirecc = readOnlyBox(QStringLiteral("EDIdirecc"));
+    LBLunidad = etiqueta("LBLunidad", "Unidad");
+    EDIunidad = readOnlyBox(QStringLiteral("EDIunidad"));
+    LBLproducto = etiqueta("LBLproducto", "Producto");
+    EDIproducto1 = readOnlyBox(QStringLiteral("EDIproducto1"));
+    LBLactividad = etiqueta("LBLactividad", "Indicadores");
+    MEMindica = readOnlyMemo(QStringLiteral("MEMindica"), 3);
+    body()->addLayout(fields({{LBLvicemin, EDIvicemin},
+                              {LBLdirecc, EDIdirecc},
+                              {LBLunidad, EDIunidad},
+                              {LBLproducto, EDIproducto1},
+                              {LBLactividad, MEMindica}}));
+
+    DBGrid1 = make<DBGrid>(QStringLiteral("DBGrid1"));
+    DBGrid1->setDataSource(DSOhistorial);
+    DBGrid1->setColumns({{QStringLiteral("correla"), QStringLiteral("Inf.")},
+                         {QStringLiteral("cod_hito"), QStringLiteral("No.")},
+                         {QStringLiteral("hito_descr"), QStringLiteral("Meta"), 300},
+                         {QStringLiteral("fecha_avance"), QStringLiteral("Fecha inf.")},
+                         {QStringLiteral("por_avance"), QStringLiteral("Avance (%)")},
+                         {QStringLiteral("avance_dia"), QStringLiteral("Esperado (%)")}});
+    body()->addWidget(DBGrid1, 1);
+
+    // What the reporter wrote for the grid's row: shown, never written back.
+    auto memo = [this](const char* name, const char* field) {
+        auto* m = make<DBMemo>(QString::fromLatin1(name));
+        m->setDataSource(DSOhistorial, QString::fromLatin1(field));
+        m->setReadOnly(true);
+        m->setTabChangesFocus(true);
+        m->setMaximumHeight(fontMetrics().lineSpacing() * 5);
+        return m;
+    };
+    Label1 = etiqueta("Label1", "Descripción de informes");
+    LBLdescr = etiqueta("LBLdescr", "Descripción del avance");
+    DBMemo2 = memo("DBMemo2", "descr");
+    LBLaclara = etiqueta("LBLaclara", "Aclaración ");
+    DBMemo3 = memo("DBMemo3", "aclara");
+    caption(LBLdescr, DBMemo2);
+    caption(LBLaclara, DBMemo3);
+    body()->addWidget(Label1);
+    auto* memos = new QGridLayout;
+    memos->addWidget(LBLdescr, 0, 0);
+    memos->addWidget(LBLaclara, 0, 1);
+    memos->addWidget(DBMemo2, 1, 0);
+    memos->addWidget(DBMemo3, 1, 1);
+    body()->addLayout(memos);
+
+    auto fecha = [this](const char* name, const char* field) {
+        auto* box = make<DBEdit>(QString::fromLatin1(name));
+        box->setDataSource(DSOproducto, QString::fromLatin1(field));
+        box->setReadOnly(true);
+        return box;
+    };
+    LBLfecini = etiqueta("LBLfecini", "Fecha de inicio ");
+    DBEdit1 = fecha("DBEdit1", "pro_fecini");
+    LBLfecfin = etiqueta("LBLfecfin", "Fecha de conclusión");
+    DBEdit2 = fecha("DBEdit2", "pro_fecfin");
+    caption(LBLfecini, DBEdit1);
+    caption(LBLfecfin, DBEdit2);
+
+    Label2 = make<ClickLabel>(QStringLiteral("Label2"), QStringLiteral("Ver mas"));
+    Label2->setCursor(Qt::PointingHandCursor);
+    Image1 = make<ClickLabel>(QStringLiteral("Image1"), QString());
+    Image1->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    Image1->setAccessibleName(QStringLiteral("Ver mas"));
+    Image1->setCursor(Qt::PointingHandCursor);
+    BitBtn2 = button(QStringLiteral("BitBtn2"), QStringLiteral("Ver mas"));
+    BitBtn2->setVisible(false);
+    BitBtn1 = button(QStringLiteral("BitBtn1"), QStringLiteral("Acerca de"));
+    Volver = button(QStringLiteral("Volver"), QStringLiteral("Salir"));
+    row({LBLfecini, DBEdit1, LBLfecfin, DBEdit2, Label2, Image1});
+    row({BitBtn2, BitBtn1, Volver}, Qt::AlignRight);
+    resize(900, 680);
+
+    handle(Label2, &ClickLabel::clicked, &TFRMhistorial::Label2Click);
+    handle(Image1, &ClickLabel::clicked, &TFRMhistorial::Label2Click);   // Image1Click
+    handle(BitBtn2, &QPushButton::clicked, &TFRMhistorial::Label2Click); // hidden twin
+    handle(BitBtn1, &QPushButton::clicked, &TFRMhistorial::BitBtn1Click);
+    handle(Volver, &QPushButton::clicked, &TFRMhistorial::VolverClick);
+}
+
+QString TFRMhistorial::tipoReporte() const {
+    return Application::instance()->FRMavaunidad()->LBLtipo->text();
+}
+
+void TFRMhistorial::FormActivate() {
+    const QString tipo = tipoReporte();
+    if (tipo == QLatin1String("EX") || tipo == QLatin1String("MN")) {
+        const bool ex = tipo == QLatin1String("EX");
+        LBLvicemin->setText(ex ? QStringLiteral("Entidad desconcentrada")
+                               : QStringLiteral("Viceministerio"));
+        LBLdirecc->setText(QStringLiteral("Dirección"));
+        LBLunidad->setText(QStringLiteral("Unidad"));
+        LBLproducto->setText(ex ? QStringLiteral("Acción territorial")
+                                : QStringLiteral("Producto"));
+        LBLactividad->setText(QStringLiteral("Indicadores"));
+    }
+    const QVariantList producto{LBLcodigo->text(), LBLprod->text(),
+                                Application::instance()->session().year()};
+    for (Query* q : {qhistorial, Qproacc, qproducto}) {
+        q->close();
+        q->setParams(producto);
+        q->open();
+    }
+    MEMindica->setPlainText(
+        Qproacc->currentRow() >= 0 ? Qproacc->text(QStringLiteral("proy_resultado")) : QString());
+}
+
+void TFRMhistorial::Label2Click() {
+    const QString tipo = tipoReporte();
+    GoalSheetForm* w = nullptr;
+    Application* app = Application::instance();
+    if (tipo == QLatin1String("EX")) {
+        w = app->FRMverproEX();
+        w->Label4->setText(QStringLiteral("Acción territorial"));
+        w->LBLdireccion->setText(QStringLiteral("Componente"));
+        w->LBLunidad->setText(QStringLiteral("Unidad"));
+    } else if (tipo == QLatin1String("MN")) {
+        w = app->FRMverproMN();
+        w->LBLdireccion->setText(QStringLiteral("Dirección"));
+        w->Label4->setText(QStringLiteral("Producto"));
+    } else {
+        return;
+    }
+    w->LBLproducto->setText(QStringLiteral("Indicadores"));
+    w->LBLcodigo->setText(LBLcodigo->text());
+    w->LBLproy->setText(LBLprod->text());
+    w->EDIvicemin->setText(EDIvicemin->text());
+    w->EDIdirecc->setText(EDIdirecc->text());
+    w->EDIunidad->setText(EDIunidad->text());
+    w->EDIproyecto->setText(EDIproducto1->text());
+    w->MEMresultado->setPlainText(MEMindica->toPlainText());
+    w->abre_metas();
+    w->BTNmodifi->setVisible(true);
+    w->BTNmodifi->setEnabled(true);
+    w->BTNgramet->setVisible(false);
+    w->BTNgramet->setEnabled(false);
+    if (tipo == QLatin1String("MN")) {
+        // The ministry's sheet opens for reading only.
+        for (QPushButton* b : {w->BTNmodifi, w->BTNcancela, w->BTNelimina, w->BTNagrega})
+            b->setEnabled(false);
+    }
+    open(w);
+}
+
+void TFRMhistorial::BitBtn1Click() {
+    TFRMverpro* w = Application::instance()->FRMverpro();
+    w->EDIvicemin->setText(EDIvicemin->text());
+    w->EDIdirecc->setText(EDIdirecc->text());
+    w->EDIunidad->setText(EDIunidad->text());
+    w->EDIproyecto->setText(EDIproducto1->text());
+    w->MEMresultado->setPlainText(MEMindica->toPlainText());
+    w->LBLcodigo->setText(LBLcodigo->text());
+    w->LBLproy->setText(LBLprod->text());
+    open(w);
+}
+
+void TFRMhistorial::VolverClick() {
+    qhistorial->close();
+    close();
 }

@@ -2,10 +2,21 @@
 
 #include "ui/form.h"
 
+class ClickLabel;
+class DBEdit;
+class DBGrid;
+class DBMemo;
+class DataSource;
 class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class Query;
 
-// The history of a product's progress reports. Not built yet: the window has its caption, title and
-// screen number, and the controls other windows prepare before they show it.
+// The history of a product's progress reports in the session year, goal by goal, with what
+// each reporter wrote; read-only. The opener writes the unit code into LBLcodigo, the
+// product number into LBLprod and the names of the unit and product into the boxes.
+// From here the product's goal sheet ("Ver mas") and information sheet ("Acerca de") open.
 class TFRMhistorial : public Form {
     Q_OBJECT
 public:
@@ -15,4 +26,49 @@ public:
     QLabel* LBLnumero;
     QLabel* LBLcodigo;
     QLabel* LBLprod;
+    QLabel* LBLestado; // "A" or "H" from the openers; nothing reads it
+
+    QLabel* LBLvicemin;
+    QLineEdit* EDIvicemin;
+    QLabel* LBLdirecc;
+    QLineEdit* EDIdirecc;
+    QLabel* LBLunidad;
+    QLineEdit* EDIunidad;
+    QLabel* LBLproducto;
+    QLineEdit* EDIproducto1;
+    QLabel* LBLactividad;
+    QPlainTextEdit* MEMindica;
+
+    DBGrid* DBGrid1;
+    QLabel* Label1; // "Descripción de informes"
+    QLabel* LBLdescr;
+    DBMemo* DBMemo2;
+    QLabel* LBLaclara;
+    DBMemo* DBMemo3;
+    QLabel* LBLfecini;
+    DBEdit* DBEdit1;
+    QLabel* LBLfecfin;
+    DBEdit* DBEdit2;
+    ClickLabel* Label2;
+    ClickLabel* Image1;
+    QPushButton* BitBtn2; // hidden, the same as "Ver mas"
+    QPushButton* BitBtn1;
+    QPushButton* Volver;
+
+    Query* qhistorial;
+    Query* Qproacc;
+    Query* qproducto;
+    DataSource* DSOhistorial;
+    DataSource* DSOproducto;
+
+    void Label2Click();
+    void BitBtn1Click();
+    void VolverClick();
+
+protected:
+    void FormActivate() override;
+
+private:
+    // The kind of the products the report by unit last listed.
+    QString tipoReporte() const;
 };

@@ -1,10 +1,293 @@
 #include "frmavaunidad.h"
 
+#include "app/application.h"
+#include "core/kind.h"
+#include "progress/frmvermas.h"
+#include "store/datasource.h"
+#include "store/query.h"
+#include "store/table.h"
+#include "store/tdtm.h"
+#include "ui/clicklabel.h"
+#include "ui/dbgrid.h"
+#include "ui/dblookup.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+
+namespace {
+
+TDTM* dtm() {
+    return Application::instance()->DTM();
+}
+
+// The key of a shared table's current row; empty when it has none.
+QString claveActual(const Table* table, const char* field) {
+    if (!table->isOpen() || table->currentRow() < 0)
+        return {};
+    return table->text(QString::fromLatin1(field));
+}
+
+// The report's columns; the first is titled by kind. The last two, the financial
+// progress, have no data behind them.
+QList<DBGrid::Column> columnas(Kind kind) {
+    return {{QStringLiteral("vicmin_sigla"),
+             kind == Kind::EX ? QStringLiteral("Entidad desc.") : QStringLiteral("Vicemin.")},
+            {QStringLiteral("dir_sigla"), QStringLiteral("Direcc.")},
+            {QStringLiteral("uni_sigla"), QStringLiteral("Unidad")},
+            {QStringLiteral("proy_descorta"), QStringLiteral("Descripcion"), 320},
+            {QStringLiteral("MáxDefecha_avance"), QStringLiteral("Ultimo inf.")},
+            {QStringLiteral("MáxDepor_avance"), QStringLiteral("Avance ")},
+            {QStringLiteral("ejemplo"), QStringLiteral("Dif (%)")},
+            {QStringLiteral("fin_avance"), QStringLiteral("Avance ")},
+            {QStringLiteral("fin_dif"), QStringLiteral("Dif(%)")}};
+}
+
+} // namespace
+
 TFRMavaunidad::TFRMavaunidad(QWidget* parent)
     : Form(QStringLiteral("FRMavaunidad"),
            QStringLiteral("Avance productos, acciones territoriales"), parent) {
     LBLnumero = screenNumber(QStringLiteral("LBLnumero"), QStringLiteral("10"));
     Label1 = title(QStringLiteral("Label1"), QStringLiteral(""));
     LBLtipo = parameter(QStringLiteral("LBLtipo"));
-    body()->addStretch(1);
+    Label2 = parameter(QStringLiteral("Label2"));
+
+    // The report groups the progress rows by product and year and joins what the grid
+    // shows. The expected progress at the latest report ("parcial1") and the difference
+    // from it ("ejemplo") are not computed by the statement: engines differ in date
+    // arithmetic and rounding, so both are worked out below for each row read.
+    Qavaunidad = new Query(
+        dtm()->connection(),
+        QStringLiteral(
+            "SELECT t_avancepor.cod_area, t_avancepor.id_producto, t_avancepor.gestion, "
+            "Max(t_avancepor.cod_hito) AS MáxDecod_hito, Max(t_avancepor.por_avance) AS "
+            "MáxDepor_avance, Max(t_avancepor.fecha_avance) AS MáxDefecha_avance, "
+            "t_prodaccion.proy_descorta, t_unidad.uni_sigla, t_direccion.dir_sigla, "
+            "t_vicemin.vicmin_sigla, t_unidad.cod_vicemin, t_direccion.cod_direc, "
+            "t_unidad.cod_unidad, t_producto.pro_fecini, t_producto.pro_fecfin, t_unidad.tipo "
+            "FROM t_producto INNER JOIN ((((t_avancepor INNER JOIN t_prodaccion ON "
+            "(t_avancepor.id_producto = t_prodaccion.id_proyecto) AND (t_avancepor.gestion = "
+            "t_prodaccion.uni_gestion) AND (t_avancepor.cod_area = t_prodaccion.cod_unidad)) "
+            "INNER JOIN t_unidad ON (t_prodaccion.uni_gestion = t_unidad.uni_gestion) AND "
+            "(t_prodaccion.cod_unidad = t_unidad.cod_unidad)) INNER JOIN t_direccion ON "
+            "(t_unidad.uni_gestion = t_direccion.dir_gestion) AND (t_unidad.cod_direc = "
+            "t_direccion.cod_direc) AND (t_unidad.cod_vicemin = t_direccion.cod_vicemin)) "
+            "INNER JOIN t_vicemin ON (t_direccion.dir_gestion = t_vicemin.vicmin_gestion) AND "
+            "(t_direccion.cod_vicemin = t_vicemin.cod_vicemin)) ON (t_producto.pro_gestion = "
+            "t_avancepor.gestion) AND (t_producto.id_producto = t_avancepor.id_producto) AND "
+            "(t_producto.cod_area = t_avancepor.cod_area) where (t_unidad.cod_vicemin like "
+            ":vicmin and t_direccion.cod_direc like :dirmin and t_unidad.cod_unidad like "
+            ":unimin and t_unidad.tipo = :tipo) GROUP BY t_avancepor.cod_area, "
+            "t_avancepor.id_producto, t_avancepor.gestion, t_prodaccion.proy_descorta, "
+            "t_unidad.uni_sigla, t_direccion.dir_sigla, t_vicemin.vicmin_sigla, "
+            "t_unidad.cod_vicemin, t_direccion.cod_direc, t_unidad.cod_unidad, "
+            "t_producto.pro_fecini, t_producto.pro_fecfin, t_unidad.tipo"),
+        this);
+    Qavaunidad->setObjectName(QStringLiteral("Qavaunidad"));
+    Qavaunidad->setFieldType(QStringLiteral("MáxDefecha_avance"), ColumnType::DateTime);
+    Qavaunidad->setFieldType(QStringLiteral("MáxDepor_avance"), ColumnType::Integer);
+    // A product without both dates has no expected progress and no difference.
+    Qavaunidad->addComputedField(
+        QStringLiteral("parcial1"), ColumnType::Integer, [](const Query::RowValues& row) {
+            const QDate last = row.value(QStringLiteral("MáxDefecha_avance")).toDate();
+            const QDate start = row.value(QStringLiteral("pro_fecini")).toDate();
+            const QDate end = row.value(QStringLiteral("pro_fecfin")).toDate();
+            if (!last.isValid() || !start.isValid() || !end.isValid())
+                return QVariant();
+            return QVariant(expectedAtLastReport(last, start, end));
+        });
+    Qavaunidad->addComputedField(
+        QStringLiteral("ejemplo"), ColumnType::Integer, [](const Query::RowValues& row) {
+            const QVariant expected = row.value(QStringLiteral("parcial1"));
+            const QVariant reported = row.value(QStringLiteral("MáxDepor_avance"));
+            if (expected.isNull() || reported.isNull())
+                return QVariant();
+            return QVariant(reported.toLongLong() - expected.toLongLong());
+        });
+    // The financial progress has no data behind it: its two columns show empty.
+    for (const char* name : {"fin_avance", "fin_dif"})
+        Qavaunidad->addComputedField(QString::fromLatin1(name), ColumnType::Integer,
+                                     [](const Query::RowValues&) { return QVariant(); });
+    DSOavaunidad = new DataSource(Qavaunidad, this);
+    DSOavaunidad->setObjectName(QStringLiteral("DSOavaunidad"));
+
+    TDTM* module = dtm();
+    auto lista = [this](const char* name, DataSource* source, const char* key, const char* shown) {
+        auto* l = make<DBLookupComboBox>(QString::fromLatin1(name));
+        l->setListSource(source, QString::fromLatin1(key), QString::fromLatin1(shown));
+        l->setMinimumContentsLength(30);
+        return l;
+    };
+    auto todos = [this](const char* name) {
+        auto* c = make<QCheckBox>(QString::fromLatin1(name), QStringLiteral("Todos"));
+        c->setChecked(true);
+        return c;
+    };
+    LBLvicemin = make<QLabel>(QStringLiteral("LBLvicemin"), QStringLiteral("Viceministerio"));
+    DBLvicemin = lista("DBLvicemin", module->DSOvicemin, "cod_vicemin", "vicmin_nombre");
+    DBLvicemin->setEnabled(false);
+    CHBtodvic = todos("CHBtodvic");
+    LBLdirecc = make<QLabel>(QStringLiteral("LBLdirecc"), QStringLiteral("Direccion"));
+    DBLdirecc = lista("DBLdirecc", module->DSOdirecc, "cod_direc", "dir_nombre");
+    DBLdirecc->setEnabled(false);
+    CHBtoddir = todos("CHBtoddir");
+    LBLunidad = make<QLabel>(QStringLiteral("LBLunidad"), QStringLiteral("Unidad"));
+    DBLunidad = lista("DBLunidad", module->DSOunidad, "cod_unidad", "uni_nombre");
+    CHBtoduni = todos("CHBtoduni");
+    Edit4 = readOnlyBox(QStringLiteral("Edit4"));
+    Edit4->setAccessibleName(QStringLiteral("Unidad elegida"));
+    caption(LBLvicemin, DBLvicemin);
+    caption(LBLdirecc, DBLdirecc);
+    caption(LBLunidad, DBLunidad);
+    auto* niveles = new QGridLayout;
+    int line = 0;
+    for (auto [label, list, box] :
+         {std::tuple<QLabel*, QWidget*, QCheckBox*>{LBLvicemin, DBLvicemin, CHBtodvic},
+          {LBLdirecc, DBLdirecc, CHBtoddir},
+          {LBLunidad, DBLunidad, CHBtoduni}}) {
+        niveles->addWidget(label, line, 0);
+        niveles->addWidget(list, line, 1);
+        niveles->addWidget(box, line, 2);
+        ++line;
+    }
+    niveles->addWidget(Edit4, line, 1);
+    niveles->setColumnStretch(1, 1);
+    body()->addLayout(niveles);
+
+    BitBtn1 = button(QStringLiteral("BitBtn1"), QStringLiteral("Buscar"));
+    BitBtn2 = button(QStringLiteral("BitBtn2"), QStringLiteral("Salir"));
+    Label5 = make<ClickLabel>(QStringLiteral("Label5"), QStringLiteral("Ver mas"));
+    Label5->setCursor(Qt::PointingHandCursor);
+    Image1 = make<ClickLabel>(QStringLiteral("Image1"), QString());
+    Image1->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+    Image1->setAccessibleName(QStringLiteral("Ver mas"));
+    Image1->setCursor(Qt::PointingHandCursor);
+    Label3 = make<QLabel>(QStringLiteral("Label3"), QStringLiteral("Fisico"));
+    Label4 = make<QLabel>(QStringLiteral("Label4"), QStringLiteral("Financiero"));
+    QHBoxLayout* arriba = row({BitBtn1, Label5, Image1});
+    arriba->addStretch(1);
+    arriba->addWidget(Label3);
+    arriba->addSpacing(fontMetrics().horizontalAdvance(u'x') * 12);
+    arriba->addWidget(Label4);
+
+    DBGrid1 = make<DBGrid>(QStringLiteral("DBGrid1"));
+    DBGrid1->setDataSource(DSOavaunidad);
+    DBGrid1->setColumns(columnas(Kind::MN));
+    DBGrid1->setColouring([this](int r, const QString&) { return colourOf(r); });
+    body()->addWidget(DBGrid1, 1);
+    row({BitBtn2}, Qt::AlignRight);
+    resize(980, 620);
+
+    handle(BitBtn1, &QPushButton::clicked, &TFRMavaunidad::BitBtn1Click);
+    handle(BitBtn2, &QPushButton::clicked, &TFRMavaunidad::BitBtn2Click);
+    handle(Label5, &ClickLabel::clicked, &TFRMavaunidad::Label5Click);
+    handle(Image1, &ClickLabel::clicked, &TFRMavaunidad::Label5Click); // Image1Click
+    handle(CHBtodvic, &QCheckBox::clicked, &TFRMavaunidad::CHBtodvicClick);
+    handle(CHBtoddir, &QCheckBox::clicked, &TFRMavaunidad::CHBtoddirClick);
+    handle(CHBtoduni, &QCheckBox::clicked, &TFRMavaunidad::CHBtoduniClick);
+    handle(DBLvicemin, &DBLookupComboBox::picked, &TFRMavaunidad::DBLviceminClick);
+    handle(DBLdirecc, &DBLookupComboBox::picked, &TFRMavaunidad::DBLdireccClick);
+    handle(DBLunidad, &DBLookupComboBox::picked, &TFRMavaunidad::DBLunidadClick);
+}
+
+void TFRMavaunidad::lee_rangos() {
+    m_bands = Bands::read(*dtm()->connection());
+    DBGrid1->viewport()->update();
+}
+
+DBGrid::CellColours TFRMavaunidad::colourOf(int r) const {
+    DBGrid::CellColours c;
+    const int column = Qavaunidad->fieldIndex(QStringLiteral("ejemplo"));
+    const QVariant difference = column < 0 ? QVariant() : Qavaunidad->valueAt(r, column);
+    if (difference.isNull())
+        return c;
+    if (const std::optional<int> band = m_bands.bandOf(difference.toLongLong())) {
+        const Bands::Rgb rgb = Bands::colour(*band);
+        c.background = QColor(rgb.red, rgb.green, rgb.blue);
+        c.text = QColor(Qt::black);
+        c.bold = true;
+    }
+    return c;
+}
+
+void TFRMavaunidad::abre_reporte(const QString& vicmin, const QString& dirmin,
+                                 const QString& unimin) {
+    Qavaunidad->close();
+    Qavaunidad->setParams({vicmin, dirmin, unimin, LBLtipo->text()});
+    Qavaunidad->open();
+}
+
+void TFRMavaunidad::FormActivate() {
+    lee_rangos();
+    const QString any = QStringLiteral("%");
+    abre_reporte(any, any, any);
+    const Kind kind = LBLtipo->text() == QLatin1String("MN") ? Kind::MN : Kind::EX;
+    if (kind == Kind::EX) {
+        LBLvicemin->setText(QStringLiteral("Entidad desconcentrada "));
+        LBLdirecc->setText(QStringLiteral("Componente "));
+    } else {
+        LBLvicemin->setText(QStringLiteral("Viceministerio"));
+        LBLdirecc->setText(QStringLiteral("Dirección"));
+    }
+    LBLunidad->setText(QStringLiteral("Unidad"));
+    Table* vicemin = dtm()->ADOTvicemin;
+    vicemin->setFiltered(false);
+    vicemin->setFilterText(kindFilter(kind));
+    vicemin->setFiltered(true);
+    DBGrid1->setColumns(columnas(kind));
+    BitBtn1Click();
+}
+
+void TFRMavaunidad::BitBtn1Click() {
+    lee_rangos();
+    const QString any = QStringLiteral("%");
+    TDTM* module = dtm();
+    abre_reporte(CHBtodvic->isChecked() ? any : claveActual(module->ADOTvicemin, "cod_vicemin"),
+                 CHBtoddir->isChecked() ? any : claveActual(module->ADOTdirecc, "cod_direc"),
+                 CHBtoduni->isChecked() ? any : claveActual(module->ADOTunidad, "cod_unidad"));
+}
+
+void TFRMavaunidad::BitBtn2Click() {
+    close();
+}
+
+void TFRMavaunidad::Label5Click() {
+    if (!Qavaunidad->isOpen() || Qavaunidad->currentRow() < 0)
+        return;
+    TFRMvermas* w = Application::instance()->FRMvermas();
+    w->LBLcodigo->setText(Qavaunidad->text(QStringLiteral("cod_area")));
+    w->LBLprod->setText(Qavaunidad->text(QStringLiteral("id_producto")));
+    open(w);
+}
+
+void TFRMavaunidad::CHBtodvicClick() {
+    DBLvicemin->setEnabled(!CHBtodvic->isChecked());
+}
+
+void TFRMavaunidad::CHBtoddirClick() {
+    DBLdirecc->setEnabled(!CHBtoddir->isChecked());
+}
+
+void TFRMavaunidad::CHBtoduniClick() {
+    DBLunidad->setEnabled(!CHBtoduni->isChecked());
+}
+
+void TFRMavaunidad::DBLviceminClick() {
+    CHBtodvic->setChecked(false);
+    lee_rangos();
+}
+
+void TFRMavaunidad::DBLdireccClick() {
+    lee_rangos();
+}
+
+void TFRMavaunidad::DBLunidadClick() {
+    lee_rangos();
+    const Table* unidad = dtm()->ADOTunidad;
+    Edit4->setText(claveActual(unidad, "uni_nombre"));
+    Label2->setText(claveActual(unidad, "cod_unidad"));
 }

@@ -40,6 +40,17 @@ void Query::setFieldType(const QString& field, ColumnType type) {
     m_fieldTypes.insert(field.toLower(), type);
 }
 
+QVariant Query::RowValues::value(const QString& field) const {
+    for (int i = 0; i < m_names.size() && i < m_values.size(); ++i)
+        if (m_names[i].compare(field, Qt::CaseInsensitive) == 0)
+            return m_values[i];
+    return {};
+}
+
+void Query::addComputedField(const QString& name, ColumnType type, Compute compute) {
+    m_computed.append({name, type, std::move(compute)});
+}
+
 QVariantList Query::boundParams() const {
     QVariantList values;
     for (int i = 0; i < m_params.size(); ++i)
@@ -87,6 +98,18 @@ void Query::open() {
         throw StoreError(engineMessage(q.lastError()));
     // Keep no statement active: an unfinished read holds a lock on the embedded store.
     q.finish();
+    for (const Computed& field : m_computed) {
+        names.append(field.name);
+        columnTypes.append(field.type);
+    }
+    if (!m_computed.isEmpty()) {
+        for (Row& row : rows) {
+            for (const Computed& field : m_computed) {
+                const QVariant value = field.compute(RowValues(names, row.values));
+                row.values.append(value.isNull() ? QVariant() : fromStored(value, field.type));
+            }
+        }
+    }
     if (!m_rowOrder.isEmpty()) {
         QList<int> columns;
         for (const QString& field : m_rowOrder) {

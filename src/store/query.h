@@ -3,6 +3,8 @@
 #include "dataset.h"
 #include "sqltext.h"
 
+#include <functional>
+
 // A fixed statement with positional parameters. open() runs a SELECT and reads its rows
 // into memory; exec() runs a statement that returns no rows.
 class Query : public Dataset {
@@ -27,6 +29,27 @@ public:
     // them in (the statement has none of its own); equal rows keep the engine's order.
     void setRowOrder(const QStringList& fields) { m_rowOrder = fields; }
 
+    // A row as it is read, for a computed field: the statement's values and those of the
+    // fields computed before, by name (whatever its case); null for a name it lacks.
+    class RowValues {
+    public:
+        RowValues(const QStringList& names, const QVector<QVariant>& values)
+            : m_names(names)
+            , m_values(values) {}
+        QVariant value(const QString& field) const;
+
+    private:
+        const QStringList& m_names;
+        const QVector<QVariant>& m_values;
+    };
+    using Compute = std::function<QVariant(const RowValues& row)>;
+
+    // A field the program works out from each row as the rows are read, so that every
+    // engine gives the same figure (date arithmetic, rounding). It follows the statement's
+    // columns, in the order the fields are added, and reads, shows and orders the rows like
+    // them. What `compute` throws stops the reading like an engine's error.
+    void addComputedField(const QString& name, ColumnType type, Compute compute);
+
     void open() override;
     void readAgainAfterRollback() override;
     // Returns the number of rows the statement changed.
@@ -41,4 +64,10 @@ private:
     QVariantList m_params;
     QHash<QString, ColumnType> m_fieldTypes;
     QStringList m_rowOrder;
+    struct Computed {
+        QString name;
+        ColumnType type;
+        Compute compute;
+    };
+    QList<Computed> m_computed;
 };

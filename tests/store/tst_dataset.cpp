@@ -109,6 +109,45 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(StoreError, q.open());
     }
 
+    void computedFieldsFollowTheStatementsColumns() {
+        Query q(c.get(), QStringLiteral("select num, mes from t_mes where num <= :n"));
+        q.setParams({3});
+        // The later field reads the earlier one; a name the row lacks reads as null.
+        q.addComputedField(QStringLiteral("doble"), ColumnType::Integer,
+                           [](const Query::RowValues& row) {
+                               return QVariant(row.value(QStringLiteral("NUM")).toLongLong() * 2);
+                           });
+        q.addComputedField(
+            QStringLiteral("resto"), ColumnType::Integer, [](const Query::RowValues& row) {
+                if (!row.value(QStringLiteral("nada")).isNull())
+                    return QVariant(-1);
+                return QVariant(10 - row.value(QStringLiteral("doble")).toLongLong());
+            });
+        q.addComputedField(QStringLiteral("vacio"), ColumnType::Integer,
+                           [](const Query::RowValues&) { return QVariant(); });
+        q.setRowOrder({QStringLiteral("resto")});
+        q.open();
+        QCOMPARE(q.fieldNames().mid(2), QStringList({"doble", "resto", "vacio"}));
+        QCOMPARE(q.rowCount(), 3);
+        q.first();
+        // Ordered by the computed field: 10 - 6 first.
+        QCOMPARE(q.integer(QStringLiteral("num")), qint64(3));
+        QCOMPARE(q.integer(QStringLiteral("Doble")), qint64(6));
+        QCOMPARE(q.integer(QStringLiteral("resto")), qint64(4));
+        QVERIFY(q.isNull(QStringLiteral("vacio")));
+        DataSource source(&q);
+        QCOMPARE(source.columnCount(), 5);
+        QCOMPARE(source.data(source.index(2, 3)).toString(), QStringLiteral("8"));
+
+        // What the computation throws stops the reading.
+        Query bad(c.get(), QStringLiteral("select num from t_mes"));
+        bad.addComputedField(
+            QStringLiteral("x"), ColumnType::Integer,
+            [](const Query::RowValues&) -> QVariant { throw StoreError(QStringLiteral("mal")); });
+        QVERIFY_THROWS_EXCEPTION(StoreError, bad.open());
+        QVERIFY(!bad.isOpen());
+    }
+
     void aFailingStatementCarriesTheEnginesMessage() {
         Query q(c.get(), QStringLiteral("select * from no_such_table"));
         try {

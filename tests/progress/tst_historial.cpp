@@ -1,0 +1,220 @@
+#include "fixture/controls.h"
+#include "fixture/guimain.h"
+#include "fixture/program.h"
+#include "fixture/uiscript.h"
+#include "plan/frmverpro.h"
+#include "plan/frmverproex.h"
+#include "plan/frmverpromn.h"
+#include "progress/frmhistorial.h"
+#include "progress/frmvermas.h"
+#include "reports/frmavaunidad.h"
+#include "store/query.h"
+#include "ui/dbedit.h"
+#include "ui/dbgrid.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+class TestHistorial : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ScriptedMessages> messages;
+    std::unique_ptr<ScriptedWindows> windows;
+    std::unique_ptr<TestProgram> program;
+
+    Application& app() { return program->app(); }
+    void exec(const QString& sql) { program->db().exec(sql); }
+
+    void product(const QString& unit, int n, const QString& name, int goals) {
+        exec(QStringLiteral("insert into t_prodaccion (cod_unidad, uni_gestion, id_proyecto, "
+                            "proy_descorta, proy_descripcion, proy_resultado, proy_ok) values "
+                            "('%1', '2008', %2, '%3', 'Actividades de %3', 'Indicadores de %3', "
+                            "'S')")
+                 .arg(unit, QString::number(n), name));
+        exec(QStringLiteral("insert into t_producto (cod_area, id_proyecto, id_producto, "
+                            "pro_gestion, pro_fecini, pro_fecfin) values ('%1', %2, %2, '2008', "
+                            "'2008-01-01', '2008-12-31')")
+                 .arg(unit, QString::number(n)));
+        for (int g = 1; g <= goals; ++g)
+            exec(QStringLiteral("insert into t_hito (cod_area, id_producto, gestion, cod_hito, "
+                                "hito_descr, hito_fecini, hito_fecfin, hito_porpro) values ('%1', "
+                                "%2, '2008', %3, 'Meta %3', '2008-01-01', '2008-12-31', %4)")
+                     .arg(unit, QString::number(n), QString::number(g),
+                          QString::number(g * 100 / goals)));
+    }
+    void reportOf(const QString& unit, int n, int goal, int correla, const QString& date,
+                  int percent, const QString& year = "2008") {
+        exec(QStringLiteral("insert into t_avancepor (cod_area, id_producto, gestion, cod_hito, "
+                            "correla, fecha_avance, por_avance, descr, aclara, avance_dia) "
+                            "values ('%1', %2, '%3', %4, %5, '%6', %7, 'Avance %4.%5', "
+                            "'Aclara %4.%5', %7)")
+                 .arg(unit, QString::number(n), year, QString::number(goal),
+                      QString::number(correla), date, QString::number(percent)));
+    }
+
+    // From the menu item to the report, whose row of `name` gets the detail window.
+    void detailOf(const QString& user, const char* item, const QString& name,
+                  std::function<void(TFRMvermas&)> script) {
+        windows->whenShown("FRMmenpri", [item](Form& menu) { TRIGGER(&menu, item); });
+        windows->whenShown("FRMavaunidad", [name](Form& f) {
+            auto& report = static_cast<TFRMavaunidad&>(f);
+            QVERIFY(report.Qavaunidad->locate("proy_descorta", name));
+            CLICK(&f, "Label5");
+        });
+        windows->whenShown("FRMvermas", [script](Form& f) { script(static_cast<TFRMvermas&>(f)); });
+        program->login(user, user == "Admin" ? "qampo" : "clave");
+        QCOMPARE(windows->shown().mid(0, 3),
+                 QStringList({"FRMmenpri", "FRMavaunidad", "FRMvermas"}));
+    }
+
+private slots:
+    void init() {
+        messages = std::make_unique<ScriptedMessages>();
+        windows = std::make_unique<ScriptedWindows>();
+        program = std::make_unique<TestProgram>();
+    }
+    void cleanup() {
+        program.reset();
+        windows.reset();
+        messages.reset();
+    }
+
+    void theHistoryListsReportsByDateThenPercentageThenGoal() {
+        const QString u = "V01D01U01";
+        product(u, 1, "Riego", 3);
+        reportOf(u, 1, 3, 2, "2008-05-01", 60);
+        reportOf(u, 1, 2, 2, "2008-04-01", 50);
+        reportOf(u, 1, 1, 2, "2008-04-01", 50);
+        reportOf(u, 1, 2, 1, "2008-03-01", 30);
+        reportOf(u, 1, 3, 1, "2008-03-01", 20);
+        reportOf(u, 1, 1, 1, "2008-02-01", 10);
+        reportOf(u, 1, 4, 1, "2008-02-15", 15);         // its goal is gone
+        reportOf(u, 1, 1, 1, "2007-06-01", 70, "2007"); // another year
+
+        TFRMhistorial* h = app().FRMhistorial();
+        windows->whenShown("FRMhistorial", [&](Form& f) {
+            QCOMPARE(h->LBLvicemin->text(), QStringLiteral("Viceministerio"));
+            QCOMPARE(h->LBLproducto->text(), QStringLiteral("Producto"));
+            QCOMPARE(h->EDIvicemin->text(),
+                     QStringLiteral("Viceministerio de Desarrollo Rural y Agropecuario"));
+            QCOMPARE(h->EDIunidad->text(), QStringLiteral("Unidad de Planificación Rural"));
+            QCOMPARE(h->EDIproducto1->text(), QStringLiteral("Riego"));
+            QCOMPARE(h->MEMindica->toPlainText(), QStringLiteral("Indicadores de Riego"));
+            QCOMPARE(h->DBEdit1->text() + " " + h->DBEdit2->text(),
+                     QStringLiteral("01/ene/2008 31/dic/2008"));
+            QStringList order;
+            for (int r = 0; r < h->qhistorial->rowCount(); ++r)
+                order.append(h->DBGrid1->cellText(r, "cod_hito") + "." +
+                             h->DBGrid1->cellText(r, "correla"));
+            QCOMPARE(order, QStringList({"1.1", "3.1", "2.1", "1.2", "2.2", "3.2"}));
+            QCOMPARE(h->DBGrid1->cellText(1, "fecha_avance"), QStringLiteral("01/mar/2008"));
+            QCOMPARE(h->DBGrid1->cellText(1, "hito_descr"), QStringLiteral("Meta 3"));
+            // The memos follow the row and cannot be typed in.
+            h->qhistorial->moveTo(2);
+            QCOMPARE(h->DBMemo2->toPlainText() + "|" + h->DBMemo3->toPlainText(),
+                     QStringLiteral("Avance 2.1|Aclara 2.1"));
+            QVERIFY(h->DBMemo2->isReadOnly() && h->DBMemo3->isReadOnly());
+            CLICK(&f, "Label2");
+            CLICK(&f, "BitBtn1");
+            CLICK(&f, "Volver");
+        });
+        TFRMverproMN* sheet = app().FRMverproMN();
+        windows->whenShown("FRMverproMN", [&](Form&) {
+            QCOMPARE(sheet->LBLcodigo->text() + "/" + sheet->LBLproy->text(),
+                     QStringLiteral("V01D01U01/1"));
+            QCOMPARE(sheet->EDIproyecto->text(), QStringLiteral("Riego"));
+            QCOMPARE(sheet->MEMresultado->toPlainText(), QStringLiteral("Indicadores de Riego"));
+            QCOMPARE(sheet->DBGrid2->model()->rowCount(), 3);
+            // For reading only.
+            QVERIFY(sheet->BTNmodifi->isVisible() && !sheet->BTNmodifi->isEnabled());
+            QVERIFY(!sheet->BTNgramet->isVisible() && !sheet->BTNagrega->isEnabled());
+        });
+        TFRMverpro* info = app().FRMverpro();
+        windows->whenShown("FRMverpro", [&](Form&) {
+            QCOMPARE(info->EDIproyecto->text() + "|" + info->LBLcodigo->text() + "/" +
+                         info->LBLproy->text(),
+                     QStringLiteral("Riego|V01D01U01/1"));
+        });
+        detailOf("Admin", "Ministerio1", "Riego", [](TFRMvermas& d) {
+            QVERIFY(!d.BTNdatosgral->isEnabled()); // a ministry account
+            CLICK(&d, "BitBtn1");
+        });
+        QCOMPARE(windows->shown().mid(3),
+                 QStringList({"FRMhistorial", "FRMverproMN", "FRMverpro"}));
+        QVERIFY(messages->shown().isEmpty());
+        // Nothing was written.
+        QCOMPARE(program->db().scalar("select count(*) from t_avancepor").toInt(), 8);
+    }
+
+    void theGoalsAreThoseOfTheRowsProduct() {
+        const QString u = "V01D01U01";
+        product(u, 1, "Primero", 1);
+        product(u, 2, "Segundo", 2);
+        reportOf(u, 1, 1, 1, "2008-02-01", 10);
+        reportOf(u, 2, 1, 1, "2008-02-01", 10);
+        TFRMverproMN* sheet = app().FRMverproMN();
+        windows->whenShown("FRMverproMN", [&](Form&) {
+            QCOMPARE(sheet->LBLproy->text(), QStringLiteral("2"));
+            QCOMPARE(sheet->EDIproyecto->text(), QStringLiteral("Segundo"));
+            QCOMPARE(sheet->MEMresultado->toPlainText(), QStringLiteral("Indicadores de Segundo"));
+            QCOMPARE(sheet->LBLproducto->text(), QStringLiteral("Producto"));
+            QCOMPARE(sheet->EDIdirecc->text(),
+                     QStringLiteral("Dirección General de Desarrollo Rural"));
+            QCOMPARE(sheet->DBGrid2->model()->rowCount(), 2);
+            QVERIFY(sheet->BTNmodifi->isVisible() && sheet->BTNmodifi->isEnabled());
+            QVERIFY(!sheet->BTNgramet->isVisible() && !sheet->BTNgramet->isEnabled());
+        });
+        detailOf("Admin", "Ministerio1", "Segundo", [](TFRMvermas& d) { CLICK(&d, "BitBtn2"); });
+        QCOMPARE(windows->shown().mid(3), QStringList({"FRMverproMN"}));
+    }
+
+    void anEntityReadsItsActionsGeneralData() {
+        program->addAccount("jefe", "clave", "2", "2008", "E01C01U01", "EX");
+        const QString u = "E01C01U01";
+        product(u, 1, "Primera accion", 1);
+        product(u, 2, "Segunda accion", 1);
+        reportOf(u, 1, 1, 1, "2008-02-01", 10);
+        reportOf(u, 2, 1, 1, "2008-02-01", 10);
+        TFRMverpro* info = app().FRMverpro();
+        windows->whenShown("FRMverpro", [&](Form&) {
+            QCOMPARE(info->EDIvicemin->text(),
+                     QStringLiteral("Instituto Nacional de Reforma Agraria"));
+            QCOMPARE(info->EDIproyecto->text(), QStringLiteral("Segunda accion"));
+            QCOMPARE(info->MEMresultado->toPlainText(),
+                     QStringLiteral("Actividades de Segunda accion"));
+            QCOMPARE(info->LBLproy->text(), QStringLiteral("2"));
+        });
+        TFRMverproEX* sheet = app().FRMverproEX();
+        windows->whenShown("FRMverproEX", [&](Form&) {
+            QCOMPARE(sheet->EDIproyecto->text(), QStringLiteral("Actividades de Segunda accion"));
+            QCOMPARE(sheet->LBLcodigo->text() + "/" + sheet->LBLproy->text(),
+                     QStringLiteral("E01C01U01/2"));
+        });
+        TFRMhistorial* h = app().FRMhistorial();
+        windows->whenShown("FRMhistorial", [&](Form& f) {
+            QCOMPARE(QStringList({h->LBLvicemin->text(), h->LBLdirecc->text(), h->LBLunidad->text(),
+                                  h->LBLproducto->text(), h->LBLactividad->text()}),
+                     QStringList({"Entidad desconcentrada", "Dirección", "Unidad",
+                                  "Acción territorial", "Indicadores"}));
+            CLICK(&f, "Image1");
+        });
+        windows->whenShown("FRMverproEX", [&](Form&) {
+            QCOMPARE(sheet->Label4->text(), QStringLiteral("Acción territorial"));
+            QCOMPARE(sheet->EDIproyecto->text(), QStringLiteral("Segunda accion"));
+            QVERIFY(sheet->BTNmodifi->isVisible() && sheet->BTNmodifi->isEnabled());
+        });
+        detailOf("jefe", "EntidadDesconcentrada1", "Segunda accion", [](TFRMvermas& d) {
+            QVERIFY(d.BTNdatosgral->isEnabled());
+            CLICK(&d, "BTNdatosgral");
+            CLICK(&d, "BitBtn2");
+            CLICK(&d, "BitBtn1");
+        });
+        QCOMPARE(windows->shown().mid(3),
+                 QStringList({"FRMverpro", "FRMverproEX", "FRMhistorial", "FRMverproEX"}));
+        QVERIFY(messages->shown().isEmpty());
+    }
+};
+
+MONITOREO_GUI_TEST_MAIN(new TestHistorial)
+#include "tst_historial.moc"

@@ -1,0 +1,253 @@
+#include "fixture/controls.h"
+#include "fixture/guimain.h"
+#include "fixture/program.h"
+#include "fixture/uiscript.h"
+#include "progress/frmvermas.h"
+#include "reports/frmavaunidad.h"
+#include "store/query.h"
+#include "ui/dbgrid.h"
+#include "ui/dblookup.h"
+
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QTest>
+
+class TestAvaunidad : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ScriptedMessages> messages;
+    std::unique_ptr<ScriptedWindows> windows;
+    std::unique_ptr<TestProgram> program;
+
+    TFRMavaunidad* w() { return program->app().FRMavaunidad(); }
+    void exec(const QString& sql) { program->db().exec(sql); }
+
+    // A product of a unit with its dates and its progress reports (date, percentage), each
+    // against goal 1 of the product.
+    void product(const QString& unit, int n, const QString& year, const QString& name,
+                 const QString& from, const QString& to,
+                 const QList<std::pair<QString, int>>& reports) {
+        exec(QStringLiteral("insert into t_prodaccion (cod_unidad, uni_gestion, id_proyecto, "
+                            "proy_descorta, proy_ok) values ('%1', '%2', %3, '%4', 'S')")
+                 .arg(unit, year, QString::number(n), name));
+        exec(QStringLiteral("insert into t_producto (cod_area, id_proyecto, id_producto, "
+                            "pro_gestion, pro_fecini, pro_fecfin) values ('%1', %2, %2, '%3', "
+                            "'%4', '%5')")
+                 .arg(unit, QString::number(n), year, from, to));
+        exec(QStringLiteral("insert into t_hito (cod_area, id_producto, gestion, cod_hito, "
+                            "hito_descr) values ('%1', %2, '%3', 1, 'Meta')")
+                 .arg(unit, QString::number(n), year));
+        int correla = 0;
+        for (const auto& [date, percent] : reports)
+            exec(QStringLiteral("insert into t_avancepor (cod_area, id_producto, gestion, "
+                                "cod_hito, correla, fecha_avance, por_avance) values ('%1', %2, "
+                                "'%3', 1, %4, '%5', %6)")
+                     .arg(unit, QString::number(n), year, QString::number(++correla), date,
+                          QString::number(percent)));
+    }
+
+    // Opens the report of the kind from the menu and runs `script` on it.
+    void report(const char* item, std::function<void(TFRMavaunidad&)> script) {
+        windows->whenShown("FRMmenpri", [item](Form& menu) { TRIGGER(&menu, item); });
+        windows->whenShown("FRMavaunidad",
+                           [script](Form& f) { script(static_cast<TFRMavaunidad&>(f)); });
+        program->login("Admin", "qampo");
+        QCOMPARE(windows->shown().mid(0, 2), QStringList({"FRMmenpri", "FRMavaunidad"}));
+    }
+
+    // The products listed, by short description, sorted.
+    QStringList listed() {
+        QStringList names;
+        Query* q = w()->Qavaunidad;
+        for (int r = 0; r < q->rowCount(); ++r)
+            names.append(w()->DBGrid1->cellText(r, "proy_descorta"));
+        names.sort();
+        return names;
+    }
+    int rowOf(const QString& name) {
+        for (int r = 0; r < w()->Qavaunidad->rowCount(); ++r)
+            if (w()->DBGrid1->cellText(r, "proy_descorta") == name)
+                return r;
+        return -1;
+    }
+    QString cell(const QString& name, const QString& field) {
+        return w()->DBGrid1->cellText(rowOf(name), field);
+    }
+    QVariant shown(const QString& name, const QString& field, int role) {
+        DBGrid* grid = w()->DBGrid1;
+        return grid->model()->data(
+            grid->model()->index(rowOf(name), w()->Qavaunidad->fieldIndex(field)), role);
+    }
+    QStringList titles() {
+        DBGrid* grid = w()->DBGrid1;
+        QStringList t;
+        for (int visual = 0; visual < grid->model()->columnCount(); ++visual) {
+            const int logical = grid->horizontalHeader()->logicalIndex(visual);
+            if (!grid->isColumnHidden(logical))
+                t.append(grid->model()->headerData(logical, Qt::Horizontal).toString());
+        }
+        return t;
+    }
+    static bool pick(DBLookupComboBox* list, const QString& text) {
+        const int index = list->findText(text);
+        if (index < 0 || !list->isEnabled())
+            return false;
+        list->pick(index);
+        return true;
+    }
+
+private slots:
+    void init() {
+        messages = std::make_unique<ScriptedMessages>();
+        windows = std::make_unique<ScriptedWindows>();
+        program = std::make_unique<TestProgram>();
+    }
+    void cleanup() {
+        program.reset();
+        windows.reset();
+        messages.reset();
+    }
+
+    void everyReportedProductWithItsDifferenceAndBand() {
+        const QString u = "V01D01U01";
+        // 100 days, reported on its first day: 1 % expected.
+        product(u, 1, "2008", "Cien dias", "2008-03-01", "2008-06-08", {{"2008-03-01", 10}});
+        // 30 days, latest report on day 15: 50 % expected; the highest percentage counts.
+        product(u, 2, "2008", "Treinta dias", "2008-04-01", "2008-04-30",
+                {{"2008-04-05", 20}, {"2008-04-15", 35}});
+        product(u, 3, "2008", "Sin informes", "2008-01-01", "2008-12-31", {});
+        product(u, 4, "2007", "Del año anterior", "2007-01-01", "2007-12-31", {{"2007-07-02", 40}});
+        // Ending before it starts: no expected progress to speak of.
+        product(u, 5, "2008", "Al reves", "2008-05-10", "2008-05-01", {{"2008-05-05", 40}});
+        product("E01C01U01", 1, "2008", "De una entidad", "2008-01-01", "2008-12-31",
+                {{"2008-02-01", 5}});
+        // The bands of the example: (0, -10) and (-10, -20), the last read serving again.
+        exec("delete from t_rango");
+        exec("insert into t_rango (codigo, inicio, final) values (1, 0, -10)");
+        exec("insert into t_rango (codigo, inicio, final) values (2, -10, -20)");
+        product("V01D01U02", 6, "2008", "En el borde", "2008-04-01", "2008-04-30",
+                {{"2008-04-15", 40}});
+
+        report("Ministerio1", [&](TFRMavaunidad& f) {
+            QCOMPARE(f.Label1->text(), QStringLiteral("Avance de productos por unidad"));
+            QCOMPARE(f.LBLdirecc->text(), QStringLiteral("Dirección"));
+            QCOMPARE(listed(), QStringList({"Al reves", "Cien dias", "Del año anterior",
+                                            "En el borde", "Treinta dias"}));
+            QCOMPARE(titles(),
+                     QStringList({"Vicemin.", "Direcc.", "Unidad", "Descripcion", "Ultimo inf.",
+                                  "Avance ", "Dif (%)", "Avance ", "Dif(%)"}));
+            QCOMPARE(
+                f.Qavaunidad->valueAt(rowOf("Cien dias"), f.Qavaunidad->fieldIndex("parcial1")),
+                QVariant(qint64(1)));
+            QCOMPARE(cell("Cien dias", "ejemplo"), QStringLiteral("9"));
+            QCOMPARE(cell("Treinta dias", "ejemplo"), QStringLiteral("-15"));
+            QCOMPARE(cell("Treinta dias", "MáxDepor_avance"), QStringLiteral("35"));
+            QCOMPARE(cell("Treinta dias", "MáxDefecha_avance"), QStringLiteral("15/abr/2008"));
+            QCOMPARE(cell("Treinta dias", "uni_sigla") + cell("Treinta dias", "dir_sigla") +
+                         cell("Treinta dias", "vicmin_sigla"),
+                     QStringLiteral("UPRDGDRVDRA"));
+            QCOMPARE(cell("Al reves", "ejemplo"), QStringLiteral("40"));
+            QCOMPARE(cell("Treinta dias", "fin_avance"), QString());
+
+            // -5 falls in band 1, -15 in band 2 and, the second row serving again, in the
+            // later bands too: the last (light red) shows. -10 and 9 fall in none.
+            QCOMPARE(f.bands().bandOf(-5), std::optional<int>(1));
+            QCOMPARE(shown("Treinta dias", "proy_descorta", Qt::BackgroundRole).value<QColor>(),
+                     QColor(255, 183, 183));
+            QVERIFY(shown("Treinta dias", "ejemplo", Qt::FontRole).value<QFont>().bold());
+            QCOMPARE(shown("Treinta dias", "uni_sigla", Qt::ForegroundRole).value<QColor>(),
+                     QColor(Qt::black));
+            for (const QString none : {"En el borde", "Cien dias"}) {
+                QCOMPARE(cell(none, "ejemplo"), none == "En el borde" ? "-10" : "9");
+                QVERIFY(!shown(none, "proy_descorta", Qt::BackgroundRole).isValid());
+            }
+        });
+        QVERIFY(messages->shown().isEmpty());
+    }
+
+    void theEntitiesReportTitlesByKind() {
+        product("E01C01U01", 1, "2008", "De una entidad", "2008-01-01", "2008-12-31",
+                {{"2008-01-31", 5}});
+        product("V01D01U01", 1, "2008", "Del ministerio", "2008-01-01", "2008-12-31",
+                {{"2008-01-31", 5}});
+        report("EntidadDesconcentrada1", [&](TFRMavaunidad& f) {
+            QCOMPARE(listed(), QStringList({"De una entidad"}));
+            QCOMPARE(titles().first(), QStringLiteral("Entidad desc."));
+            QCOMPARE(f.LBLvicemin->text(), QStringLiteral("Entidad desconcentrada "));
+            QCOMPARE(f.LBLdirecc->text(), QStringLiteral("Componente "));
+            // 31 of 366 days: 8 % expected, 5 reported; installed bands put -3 in band 2.
+            QCOMPARE(cell("De una entidad", "ejemplo"), QStringLiteral("-3"));
+            QCOMPARE(shown("De una entidad", "ejemplo", Qt::BackgroundRole).value<QColor>(),
+                     QColor(255, 255, 0));
+            QVERIFY(f.DBLvicemin->findText("Viceministerio de Tierras") < 0);
+        });
+    }
+
+    void theLevelsCombineFreely() {
+        product("V01D01U01", 1, "2008", "Rural", "2008-01-01", "2008-12-31", {{"2008-02-01", 5}});
+        product("V01D01U02", 1, "2008", "Local", "2008-01-01", "2008-12-31", {{"2008-02-01", 5}});
+        product("V01D02U01", 1, "2008", "Sanidad", "2008-01-01", "2008-12-31", {{"2008-02-01", 5}});
+        product("V02D01U01", 1, "2008", "Tierras", "2008-01-01", "2008-12-31", {{"2008-02-01", 5}});
+        report("Ministerio1", [&](TFRMavaunidad& f) {
+            QCOMPARE(listed(), QStringList({"Local", "Rural", "Sanidad", "Tierras"}));
+            QVERIFY(!f.DBLvicemin->isEnabled() && !f.DBLdirecc->isEnabled());
+
+            // A direction alone, the vice-ministry left at "Todos".
+            CLICK(&f, "CHBtoddir");
+            QVERIFY(f.DBLdirecc->isEnabled());
+            QVERIFY(pick(f.DBLdirecc, "Dirección General de Producción Agropecuaria"));
+            // Picking alone does not run the report.
+            QCOMPARE(listed().size(), 4);
+            CLICK(&f, "BitBtn1");
+            QCOMPARE(listed(), QStringList({"Sanidad"}));
+
+            // Back to every direction, and one unit of the first direction.
+            CLICK(&f, "CHBtoddir");
+            QVERIFY(!f.DBLdirecc->isEnabled());
+            f.CHBtoduni->click();
+            QVERIFY(!f.CHBtoduni->isChecked());
+            QVERIFY(pick(f.DBLunidad, "Unidad de Sanidad Agropecuaria"));
+            QCOMPARE(f.Edit4->text(), QStringLiteral("Unidad de Sanidad Agropecuaria"));
+            QCOMPARE(f.Label2->text(), QStringLiteral("V01D02U01"));
+            CLICK(&f, "BitBtn1");
+            QCOMPARE(listed(), QStringList({"Sanidad"}));
+
+            // A vice-ministry picked unchecks its "Todos"; the unit follows it.
+            CLICK(&f, "CHBtoduni");
+            CLICK(&f, "CHBtodvic");
+            QVERIFY(pick(f.DBLvicemin, "Viceministerio de Desarrollo Rural y Agropecuario"));
+            QVERIFY(!f.CHBtodvic->isChecked());
+            CLICK(&f, "BitBtn1");
+            QCOMPARE(listed(), QStringList({"Local", "Rural", "Sanidad"}));
+            CLICK(&f, "CHBtodvic");
+            QVERIFY(f.CHBtodvic->isChecked() && !f.DBLvicemin->isEnabled());
+            CLICK(&f, "BitBtn1");
+            QCOMPARE(listed().size(), 4);
+        });
+        QVERIFY(messages->shown().isEmpty());
+    }
+
+    void verMasOpensTheDetailOfTheCurrentRow() {
+        product("V01D01U02", 3, "2008", "Local", "2008-01-01", "2008-12-31", {{"2008-02-01", 5}});
+        TFRMvermas* detail = program->app().FRMvermas();
+        QStringList seen;
+        windows->whenShown("FRMvermas", [&](Form&) {
+            seen.append(detail->LBLcodigo->text() + "/" + detail->LBLprod->text());
+        });
+        windows->whenShown("FRMvermas", [&](Form&) {
+            seen.append(detail->LBLcodigo->text() + "/" + detail->LBLprod->text());
+        });
+        report("Ministerio1", [&](TFRMavaunidad& f) {
+            CLICK(&f, "Label5");
+            CLICK(&f, "Image1");
+            // The report is read again when the detail closes.
+            QCOMPARE(listed(), QStringList({"Local"}));
+            CLICK(&f, "BitBtn2");
+        });
+        QCOMPARE(seen, QStringList({"V01D01U02/3", "V01D01U02/3"}));
+    }
+};
+
+MONITOREO_GUI_TEST_MAIN(new TestAvaunidad)
+#include "tst_avaunidad.moc"

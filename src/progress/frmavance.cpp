@@ -18,6 +18,7 @@
 #include "ui/focushighlight.h"
 #include "ui/keyfilter.h"
 
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -523,8 +524,18 @@ void TFRMavance::BitBtn3Click() {
     unit->setParams({LBLcodigo->text(), session().year()});
     unit->open();
     TFRMhistorial* h = Application::instance()->FRMhistorial();
+    h->EDIvicemin->setText(unit->text(QStringLiteral("vicmin_nombre")));
+    h->EDIdirecc->setText(unit->text(QStringLiteral("dir_nombre")));
+    h->EDIunidad->setText(unit->text(QStringLiteral("uni_nombre")));
+    h->LBLvicemin->setText(LBLvicemin->text());
+    h->LBLdirecc->setText(Label9->text());
+    h->LBLunidad->setText(LBLunidad->text());
+    h->LBLproducto->setText(LBLproducto->text());
+    h->LBLactividad->setText(Label12->text());
     h->LBLcodigo->setText(LBLcodigo->text());
     h->LBLprod->setText(LBLprod->text());
+    h->EDIproducto1->setText(DBLproducto->currentText());
+    h->LBLorigen->setText(QStringLiteral("A"));
     open(h);
 }
 

@@ -25,7 +25,7 @@ TFRMhistorial::TFRMhistorial(QWidget* parent)
         title(QStringLiteral("LBLtitulo"), QStringLiteral("Historial de informes de avance"));
     LBLcodigo = parameter(QStringLiteral("LBLcodigo"));
     LBLprod = parameter(QStringLiteral("LBLprod"));
-    LBLestado = parameter(QStringLiteral("LBLestado"));
+    LBLorigen = parameter(QStringLiteral("LBLorigen"));
 
     Connection* conn = Application::instance()->DTM()->connection();
     auto query = [this, conn](const char* name, const char* sql) {

@@ -26,7 +26,7 @@ public:
     QLabel* LBLnumero;
     QLabel* LBLcodigo;
     QLabel* LBLprod;
-    QLabel* LBLestado; // "A" or "H" from the openers; nothing reads it
+    QLabel* LBLorigen; // "A" or "H" from the openers; nothing reads it
 
     QLabel* LBLvicemin;
     QLineEdit* EDIvicemin;

@@ -95,7 +95,7 @@ void TFRMvermas::BitBtn1Click() {
     w->EDIunidad->setText(campo(unidad, "uni_nombre"));
     w->LBLcodigo->setText(LBLcodigo->text());
     w->LBLprod->setText(LBLprod->text());
-    w->LBLestado->setText(QStringLiteral("H"));
+    w->LBLorigen->setText(QStringLiteral("H"));
     const Query* reporte = app->FRMavaunidad()->Qavaunidad;
     w->EDIproducto1->setText(reporte->isOpen() ? campo(reporte, "proy_descorta") : QString());
     open(w);

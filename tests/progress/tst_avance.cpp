@@ -3,7 +3,10 @@
 #include "fixture/guimain.h"
 #include "fixture/program.h"
 #include "fixture/uiscript.h"
+#include "plan/frmverpromn.h"
 #include "progress/frmavance.h"
+#include "progress/frmhistorial.h"
+#include "reports/frmavaunidad.h"
 #include "store/query.h"
 #include "ui/dbedit.h"
 #include "ui/dbgrid.h"
@@ -173,12 +176,72 @@ private slots:
             QCOMPARE(a.LBLindica->text(), QStringLiteral("1"));
             QVERIFY(QDir().mkpath(QStringLiteral("screens")));
             a.grab().save(QStringLiteral("screens/FRMavance-informe.png"));
+
+            TFRMhistorial* h = program->app().FRMhistorial();
+            windows->whenShown("FRMhistorial", [&](Form&) {
+                QCOMPARE(h->LBLcodigo->text() + u'/' + h->LBLprod->text(),
+                         QStringLiteral("V01D01U01/2"));
+                QCOMPARE(h->EDIproducto1->text(), QStringLiteral("Riego"));
+                QCOMPARE(h->EDIunidad->text(), QStringLiteral("Unidad de Planificación Rural"));
+                QCOMPARE(h->LBLactividad->text(), QStringLiteral("Indicadores"));
+                QCOMPARE(h->DBGrid1->model()->rowCount(), 2);
+            });
+            CLICK(&a, "BitBtn3");
+            QCOMPARE(windows->shown().last(), QStringLiteral("FRMhistorial"));
         });
         QCOMPARE(reports(),
                  QStringList({"1/1 20 50 informa 01/07/2008", "1/2 40 50 informa 01/07/2008"}));
         QCOMPARE(
             program->db().scalar("select ava_registro from t_hito where cod_hito = 1").toString(),
             QStringLiteral("S"));
+    }
+
+    void twoReportsSeenByTheManager() {
+        // A type 3 user reports twice; the second report closes the first goal.
+        run([&](TFRMavance& a) {
+            chooseProduct(a, QStringLiteral("Riego"));
+            for (const char* percentage : {"20", "40"}) {
+                selectGoal(a, 0);
+                CLICK(&a, "BTNagrega");
+                TYPE(&a, "EDIavance", QString::fromLatin1(percentage));
+                CLICK(&a, "BTNgraba");
+            }
+        });
+        QCOMPARE(reports().size(), 2);
+
+        // The manager's report by unit: 40 reported where 50 was expected on 1 July, -10,
+        // within the second band (yellow).
+        windows->clear();
+        TFRMavaunidad* unitReport = program->app().FRMavaunidad();
+        windows->whenShown("FRMmenpri", [](Form& menu) { TRIGGER(&menu, "Ministerio1"); });
+        windows->whenShown("FRMavaunidad", [&](Form& f) {
+            Query* rows = unitReport->Qavaunidad;
+            QVERIFY(rows->locate("proy_descorta", QStringLiteral("Riego")));
+            QCOMPARE(rows->integer("MáxDepor_avance"), 40);
+            QCOMPARE(rows->integer("ejemplo"), -10);
+            const QModelIndex cell = unitReport->DBGrid1->model()->index(
+                rows->currentRow(), rows->fieldIndex("proy_descorta"));
+            QCOMPARE(cell.data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 0));
+            CLICK(&f, "Label5");
+        });
+        windows->whenShown("FRMvermas", [](Form& f) { CLICK(&f, "BitBtn1"); });
+        QStringList history;
+        windows->whenShown("FRMhistorial", [&](Form& f) {
+            auto& h = static_cast<TFRMhistorial&>(f);
+            for (int r = 0; r < h.DBGrid1->model()->rowCount(); ++r)
+                history.append(h.DBGrid1->cellText(r, "por_avance"));
+            CLICK(&f, "Label2");
+        });
+        TFRMverproMN* sheet = program->app().FRMverproMN();
+        int goals = 0;
+        windows->whenShown("FRMverproMN",
+                           [&](Form&) { goals = sheet->DBGrid2->model()->rowCount(); });
+        program->login("Admin", "qampo");
+        QCOMPARE(windows->shown(), QStringList({"FRMmenpri", "FRMavaunidad", "FRMvermas",
+                                                "FRMhistorial", "FRMverproMN"}));
+        QCOMPARE(history, QStringList({"20", "40"}));
+        QCOMPARE(goals, 3);
+        QCOMPARE(messages->errors(), QStringList());
     }
 
     void aReportTheEngineRefusesLeavesTheGoalOpen() {

@@ -244,6 +244,32 @@ private slots:
         QCOMPARE(messages->errors(), QStringList());
     }
 
+    void aTypeOneUserChoosesTheUnitInTheLists() {
+        // The menu does not offer the report to type 1; the window still serves one.
+        windows->whenShown("FRMmenpri", [&](Form& menu) { menu.open(w()); });
+        windows->whenShown("FRMavance", [&](Form&) {
+            TFRMavance& a = *w();
+            QVERIFY(a.DBLunidad->isVisible() && !a.DBEdit7->isVisible());
+            for (const auto& [list, text] :
+                 {std::pair<DBLookupComboBox*, QString>{
+                      a.DBLvicemin, "Viceministerio de Desarrollo Rural y Agropecuario"},
+                  {a.DBLdirecc, "Dirección General de Desarrollo Rural"},
+                  {a.DBLunidad, "Unidad de Planificación Rural"}}) {
+                const int row = list->findText(text);
+                QVERIFY2(row >= 0, qPrintable(text));
+                list->setCurrentIndex(row);
+                emit list->activated(row);
+            }
+            QCOMPARE(a.EDIunidad->text(), QStringLiteral("Unidad de Planificación Rural"));
+            QCOMPARE(a.DBLproducto->count(), 1);
+            chooseProduct(a, QStringLiteral("Riego"));
+            QCOMPARE(a.LBLcodigo->text(), QStringLiteral("V01D01U01"));
+            QCOMPARE(a.EDIavaesp->text(), QStringLiteral("50"));
+        });
+        program->login("Admin", "qampo");
+        QCOMPARE(windows->shown(), QStringList({"FRMmenpri", "FRMavance"}));
+    }
+
     void aReportTheEngineRefusesLeavesTheGoalOpen() {
         program->db().refuse(QStringLiteral("t_hito"), QStringLiteral("update"));
         run([&](TFRMavance& a) {

@@ -80,9 +80,7 @@ TFRMmuestra::TFRMmuestra(QWidget* parent)
     TDTM* module = dtm();
     Connection* conn = module->connection();
     auto query = [this, conn](const char* name, const char* sql) {
-        auto* q = new Query(conn, QString::fromLatin1(sql), this);
-        q->setObjectName(QString::fromLatin1(name));
-        return q;
+        return Query::make(conn, name, sql, this);
     };
     Qprodacc =
         new HeaderList(conn,

@@ -89,9 +89,7 @@ GoalEntry::GoalEntry(Connection* connection, Table* products, Kind kind, QObject
 }
 
 Query* GoalEntry::query(const char* name, const char* sql) {
-    auto* q = new Query(m_connection, QString::fromLatin1(sql), this);
-    q->setObjectName(QString::fromLatin1(name));
-    return q;
+    return Query::make(m_connection, name, sql, this);
 }
 
 void GoalEntry::abre_hito(const ProductKey& key) {

@@ -76,9 +76,7 @@ GoalSheet::GoalSheet(Connection* connection, QObject* parent)
 }
 
 Query* GoalSheet::query(const char* name, const char* sql) {
-    auto* q = new Query(m_connection, QString::fromLatin1(sql), this);
-    q->setObjectName(QString::fromLatin1(name));
-    return q;
+    return Query::make(m_connection, name, sql, this);
 }
 
 void GoalSheet::run(Query* q, const ProductKey& key) {

@@ -54,9 +54,7 @@ TFRMavance::TFRMavance(QWidget* parent)
 
     Connection* conn = dtm()->connection();
     auto query = [this, conn](const char* name, const char* sql) {
-        auto* q = new Query(conn, QString::fromLatin1(sql), this);
-        q->setObjectName(QString::fromLatin1(name));
-        return q;
+        return Query::make(conn, name, sql, this);
     };
     ADOQaccion = query("ADOQaccion", "select * from t_prodaccion where cod_unidad = :uni and "
                                      "uni_gestion = :gestion and proy_ok = 'S'");

@@ -29,9 +29,7 @@ TFRMhistorial::TFRMhistorial(QWidget* parent)
 
     Connection* conn = Application::instance()->DTM()->connection();
     auto query = [this, conn](const char* name, const char* sql) {
-        auto* q = new Query(conn, QString::fromUtf8(sql), this);
-        q->setObjectName(QString::fromLatin1(name));
-        return q;
+        return Query::make(conn, name, sql, this);
     };
     qhistorial = query(
         "qhistorial",

@@ -42,9 +42,7 @@ ProgressReports::ProgressReports(Connection* connection, QObject* parent)
 }
 
 Query* ProgressReports::query(const char* name, const char* sql) {
-    auto* q = new Query(m_connection, QString::fromLatin1(sql), this);
-    q->setObjectName(QString::fromLatin1(name));
-    return q;
+    return Query::make(m_connection, name, sql, this);
 }
 
 std::optional<qint64> ProgressReports::openGoal(const ProductKey& key) {

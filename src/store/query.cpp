@@ -18,6 +18,12 @@ Query::Query(Connection* connection, const QString& sql, QObject* parent)
         m_params.append(QVariant());
 }
 
+Query* Query::make(Connection* connection, const char* name, const char* sql, QObject* parent) {
+    auto* q = new Query(connection, QString::fromUtf8(sql), parent);
+    q->setObjectName(QString::fromUtf8(name));
+    return q;
+}
+
 void Query::setParam(int position, const QVariant& value) {
     if (position < 0 || position >= m_params.size())
         throw StoreError(

@@ -11,6 +11,8 @@ class Query : public Dataset {
     Q_OBJECT
 public:
     Query(Connection* connection, const QString& sql, QObject* parent = nullptr);
+    // A query with its name, owned by `parent`: Query::make(conn, "Qhito", "select ...", this).
+    static Query* make(Connection* connection, const char* name, const char* sql, QObject* parent);
 
     const QString& sql() const { return m_sql; }
     int parameterCount() const { return m_positional.parameterCount; }

@@ -96,9 +96,7 @@ Table* TDTM::table(const char* name, const char* tableName) {
 }
 
 Query* TDTM::query(const char* name, const char* sql) {
-    auto* q = new Query(m_connection, QString::fromLatin1(sql), this);
-    q->setObjectName(QString::fromLatin1(name));
-    return q;
+    return Query::make(m_connection, name, sql, this);
 }
 
 DataSource* TDTM::source(const char* name, Dataset* dataset) {

@@ -6,8 +6,8 @@
 #include "frmingresomn.h"
 #include "frmverpro.h"
 #include "frmverpromn.h"
+#include "headers.h"
 #include "store/datasource.h"
-#include "store/numbers.h"
 #include "store/tdtm.h"
 #include "ui/datepicker.h"
 #include "ui/dbedit.h"
@@ -50,14 +50,6 @@ bool isEX() {
     return session().kind() == QLatin1String("EX");
 }
 
-QDate yearStart(const QString& year) {
-    return QDate(year.toInt(), 1, 1);
-}
-
-QDate yearEnd(const QString& year) {
-    return QDate(year.toInt(), 12, 31);
-}
-
 // A memo shows line breaks as "\n" whatever the stored text used.
 QString asShown(QString text) {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -79,9 +71,6 @@ TFRMmuestra::TFRMmuestra(QWidget* parent)
 
     TDTM* module = dtm();
     Connection* conn = module->connection();
-    auto query = [this, conn](const char* name, const char* sql) {
-        return Query::make(conn, name, sql, this);
-    };
     Qprodacc =
         new HeaderList(conn,
                        QStringLiteral("select * from t_prodaccion where cod_unidad = :unidad "
@@ -91,20 +80,8 @@ TFRMmuestra::TFRMmuestra(QWidget* parent)
     Qprodacc->setObjectName(QStringLiteral("Qprodacc"));
     DSOqprodacc = new DataSource(Qprodacc, this);
     DSOqprodacc->setObjectName(QStringLiteral("DSOqprodacc"));
-    Qmuestrametas = query("Qmuestrametas", "select count (*) as total from t_hito where cod_area "
-                                           "= :unidad and id_producto = :prod and gestion = :ges");
-    Qmodifica = query("Qmodifica",
-                      "update t_prodaccion set proy_descorta = :descorta, proy_descripcion = "
-                      ":descripcion, proy_resultado = :resultado, proy_ok = :ok where cod_unidad "
-                      "= :unidad and id_proyecto = :proy and uni_gestion = :ges");
-    Qupdate = query("Qupdate", "update t_prodaccion set proy_ok = 'S' where cod_unidad = :unidad "
-                               "and uni_gestion = :ges");
-    Qdelprod = query("Qdelprod", "delete from t_prodaccion where cod_unidad= :area and "
-                                 "id_proyecto = :prod and uni_gestion = :ges");
-    Qdelpro = query("Qdelpro", "delete from t_producto where cod_area = :area and id_producto = "
-                               ":prod and pro_gestion = :ges");
-    Qdelmeta = query("Qdelmeta", "delete from t_hito where cod_area = :area and id_producto = "
-                                 ":prod and gestion = :ges");
+    registros = new ProductHeaders(conn, this);
+    registros->setObjectName(QStringLiteral("registros"));
 
     // The unit: lookup lists for a type 1 user, the own unit's names for the others; each
     // pair shares its cell, one of the two shown.
@@ -417,12 +394,10 @@ void TFRMmuestra::seleccion() {
     if (!hayFila())
         return;
     LBLprod->setText(Qprodacc->text(QStringLiteral("id_proyecto")));
-    Qmuestrametas->close();
-    Qmuestrametas->setParams({Qprodacc->text(QStringLiteral("cod_unidad")),
-                              Qprodacc->integer(QStringLiteral("id_proyecto")), session().year()});
-    Qmuestrametas->open();
     // A header whose goals exist already has had its data entered.
-    BTNmetas->setEnabled(Qmuestrametas->integer(QStringLiteral("total")) == 0);
+    BTNmetas->setEnabled(registros->goalCount({Qprodacc->text(QStringLiteral("cod_unidad")),
+                                               Qprodacc->integer(QStringLiteral("id_proyecto")),
+                                               session().year()}) == 0);
 }
 
 void TFRMmuestra::DBGmuestraCellClick() {
@@ -632,11 +607,7 @@ void TFRMmuestra::BTNgrabaprodClick() {
             headers->open();
         headers->append();
     }
-    const qint64 number = newNumber(*dtm()->connection(), QStringLiteral("t_prodaccion"),
-                                    QStringLiteral("id_proyecto"),
-                                    Filter::equals(QStringLiteral("cod_unidad"), unit)
-                                        .andEquals(QStringLiteral("uni_gestion"), year),
-                                    NumberRule::Highest);
+    const qint64 number = registros->newNumber(unit, year);
     headers->setField(QStringLiteral("cod_unidad"), unit);
     headers->setField(QStringLiteral("id_proyecto"), number);
     headers->setField(QStringLiteral("uni_gestion"), year);
@@ -704,11 +675,10 @@ void TFRMmuestra::graba_fila() {
     const QString descripcion = DBMemo2->toPlainText();
     const QString resultado = DBMemo1->toPlainText();
     const QString ok = DBEactivo->text();
-    Qmodifica->setParams({descorta, descripcion, resultado, ok,
-                          Qprodacc->text(QStringLiteral("cod_unidad")),
-                          Qprodacc->integer(QStringLiteral("id_proyecto")),
-                          Qprodacc->text(QStringLiteral("uni_gestion"))});
-    Qmodifica->exec();
+    registros->modify({Qprodacc->text(QStringLiteral("cod_unidad")),
+                       Qprodacc->integer(QStringLiteral("id_proyecto")),
+                       Qprodacc->text(QStringLiteral("uni_gestion"))},
+                      {descorta, descripcion, resultado, ok});
     Qprodacc->setCurrentValue(QStringLiteral("proy_descorta"), descorta);
     Qprodacc->setCurrentValue(QStringLiteral("proy_descripcion"), descripcion);
     Qprodacc->setCurrentValue(QStringLiteral("proy_resultado"), resultado);
@@ -745,8 +715,7 @@ void TFRMmuestra::BTNmodifiClick() {
 }
 
 void TFRMmuestra::DBEactivoExit() {
-    Qupdate->setParams({LBLcodigo->text(), session().year()});
-    Qupdate->exec();
+    registros->reactivate(LBLcodigo->text(), session().year());
     BTNcancela->setEnabled(false);
     for (QPushButton* b : {BTNmetas, BTNmuestra, BTNmodifi, BTNsalir})
         b->setEnabled(true);
@@ -762,12 +731,7 @@ void TFRMmuestra::BTNeliminaClick() {
     const QString codigo = LBLcodigo->text();
     if (!confirm(QStringLiteral("Desea eliminar el producto?")))
         return;
-    Qdelprod->setParams({unidad, numero, gestion});
-    Qdelprod->exec();
-    Qdelpro->setParams({codigo, numero, gestion});
-    Qdelpro->exec();
-    Qdelmeta->setParams({unidad, numero, gestion});
-    Qdelmeta->exec();
+    registros->remove({unidad, numero, gestion}, codigo);
     abre_lista(codigo);
 }
 

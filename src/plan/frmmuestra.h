@@ -13,6 +13,7 @@ class DataSource;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class ProductHeaders;
 class QPushButton;
 
 // The headers the browser lists. The boxes of the selected header edit its row in place:
@@ -103,12 +104,8 @@ public:
     // The listed headers, and the statements of the window.
     HeaderList* Qprodacc;
     DataSource* DSOqprodacc;
-    Query* Qmuestrametas;
-    Query* Qmodifica;
-    Query* Qupdate;
-    Query* Qdelprod;
-    Query* Qdelpro;
-    Query* Qdelmeta;
+    // The statements that number, change, reactivate and delete headers.
+    ProductHeaders* registros;
 
     // Whether a header is being modified: between the two presses of BTNmodifi.
     bool modificando() const { return m_modificando; }

@@ -53,6 +53,10 @@ QVariant toBound(const QVariant& value) {
         return value.value<Money>().toStorageText();
     if (!value.isValid())
         return QVariant(QMetaType::fromType<QString>());
+    // A text the program hands over is a text, an empty one too: a box never typed in gives
+    // a null string, which the drivers would write as NULL.
+    if (value.typeId() == QMetaType::QString && value.toString().isNull())
+        return QString(QLatin1String(""));
     return value;
 }
 

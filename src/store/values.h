@@ -7,9 +7,9 @@
 
 // How values cross the border to the engines, so that both hold and return the same.
 //
-// Bound: a QDate as "yyyy-MM-dd", a QDateTime as "yyyy-MM-dd HH:mm:ss" (the time as
-// written, no time zone; a midnight as the date alone), a Money as its decimal text;
-// everything else as it is.
+// Bound: a text as it is, an empty one as empty (never NULL); a QDate as "yyyy-MM-dd", a
+// QDateTime as "yyyy-MM-dd HH:mm:ss" (the time as written, no time zone; a midnight as the
+// date alone), a Money as its decimal text; everything else as it is.
 QVariant toBound(const QVariant& value);
 
 // Read: a value of a known column type in one form whatever the engine gave: QString for

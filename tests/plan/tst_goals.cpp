@@ -119,6 +119,8 @@ private slots:
               d(2008, 1, 3));
         QCOMPARE(goals(), QStringList({"1  01/01 01/01 12", "2 O'Brien «ñandú» 02/01 03/01 38",
                                        "3 Entrega de producto 04/01 08/01 100"}));
+        // An empty description is stored as empty, not as nothing.
+        QCOMPARE(count(QStringLiteral("t_hito where hito_descr = ''")), qint64(1));
     }
 
     void oneDayOfSlackOnEachSide_data() {

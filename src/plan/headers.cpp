@@ -1,0 +1,61 @@
+#include "headers.h"
+
+#include "store/numbers.h"
+#include "store/query.h"
+
+ProductHeaders::ProductHeaders(Connection* connection, QObject* parent)
+    : QObject(parent)
+    , m_connection(connection) {
+    Qmuestrametas = query("Qmuestrametas", "select count (*) as total from t_hito where cod_area "
+                                           "= :unidad and id_producto = :prod and gestion = :ges");
+    Qmodifica = query("Qmodifica",
+                      "update t_prodaccion set proy_descorta = :descorta, proy_descripcion = "
+                      ":descripcion, proy_resultado = :resultado, proy_ok = :ok where cod_unidad "
+                      "= :unidad and id_proyecto = :proy and uni_gestion = :ges");
+    Qupdate = query("Qupdate", "update t_prodaccion set proy_ok = 'S' where cod_unidad = :unidad "
+                               "and uni_gestion = :ges");
+    Qdelprod = query("Qdelprod", "delete from t_prodaccion where cod_unidad= :area and "
+                                 "id_proyecto = :prod and uni_gestion = :ges");
+    Qdelpro = query("Qdelpro", "delete from t_producto where cod_area = :area and id_producto = "
+                               ":prod and pro_gestion = :ges");
+    Qdelmeta = query("Qdelmeta", "delete from t_hito where cod_area = :area and id_producto = "
+                                 ":prod and gestion = :ges");
+}
+
+Query* ProductHeaders::query(const char* name, const char* sql) {
+    return Query::make(m_connection, name, sql, this);
+}
+
+qint64 ProductHeaders::goalCount(const ProductKey& key) {
+    Qmuestrametas->close();
+    Qmuestrametas->setParams({key.unit, key.number, key.year});
+    Qmuestrametas->open();
+    return Qmuestrametas->integer(QStringLiteral("total"));
+}
+
+qint64 ProductHeaders::newNumber(const QString& unit, const QString& year) {
+    return ::newNumber(*m_connection, QStringLiteral("t_prodaccion"), QStringLiteral("id_proyecto"),
+                       Filter::equals(QStringLiteral("cod_unidad"), unit)
+                           .andEquals(QStringLiteral("uni_gestion"), year),
+                       NumberRule::Highest);
+}
+
+void ProductHeaders::modify(const ProductKey& key, const Texts& texts) {
+    Qmodifica->setParams({texts.descorta, texts.descripcion, texts.resultado, texts.ok, key.unit,
+                          key.number, key.year});
+    Qmodifica->exec();
+}
+
+void ProductHeaders::reactivate(const QString& unit, const QString& year) {
+    Qupdate->setParams({unit, year});
+    Qupdate->exec();
+}
+
+void ProductHeaders::remove(const ProductKey& key, const QString& productUnit) {
+    Qdelprod->setParams({key.unit, key.number, key.year});
+    Qdelprod->exec();
+    Qdelpro->setParams({productUnit, key.number, key.year});
+    Qdelpro->exec();
+    Qdelmeta->setParams({key.unit, key.number, key.year});
+    Qdelmeta->exec();
+}

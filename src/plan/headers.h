@@ -1,0 +1,53 @@
+#pragma once
+
+#include "goalmath.h"
+
+#include <QObject>
+
+class Connection;
+class Query;
+
+// The headers of a unit's products in a year, as the register browser keeps them: each
+// new header takes the next number of its unit and year, a header is changed in place,
+// every header of the unit and year can be made active again, and deleting a header
+// removes its product row and its goals with it (its progress reports, attributes and
+// budget stay).
+//
+// Each operation is meant to run inside one user action.
+class ProductHeaders : public QObject {
+    Q_OBJECT
+public:
+    explicit ProductHeaders(Connection* connection, QObject* parent = nullptr);
+
+    // The goals the product has: a header with goals has had its data entered.
+    qint64 goalCount(const ProductKey& key);
+    // The number a new header of the unit and year takes: the highest plus one, 1 for the
+    // first. Taken inside the action that writes the header.
+    qint64 newNumber(const QString& unit, const QString& year);
+
+    struct Texts {
+        QString descorta;
+        QString descripcion;
+        QString resultado;
+        QString ok;
+    };
+    // Writes the header's texts and its active flag.
+    void modify(const ProductKey& key, const Texts& texts);
+    // Every header of the unit and year active ("S") again.
+    void reactivate(const QString& unit, const QString& year);
+    // The header, then the product row of `productUnit` (the unit the browser lists), then
+    // the goals.
+    void remove(const ProductKey& key, const QString& productUnit);
+
+    Query* Qmuestrametas;
+    Query* Qmodifica;
+    Query* Qupdate;
+    Query* Qdelprod;
+    Query* Qdelpro;
+    Query* Qdelmeta;
+
+private:
+    Query* query(const char* name, const char* sql);
+
+    Connection* m_connection;
+};

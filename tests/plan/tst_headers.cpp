@@ -1,0 +1,107 @@
+#include "fixture/storetest.h"
+#include "fixture/testmain.h"
+#include "plan/headers.h"
+#include "store/actionscope.h"
+#include "store/storeerror.h"
+
+#include <QTest>
+
+// The headers of a unit's products: numbers, changes, reactivation and deletion.
+class TestHeaders : public StoreTest {
+    Q_OBJECT
+
+    void header(const QString& unit, int number, const QString& year, const QString& ok) {
+        db->exec(QStringLiteral("insert into t_prodaccion (cod_unidad, uni_gestion, id_proyecto, "
+                                "proy_descorta, proy_ok) values ('%1', '%2', %3, 'H%3', '%4')")
+                     .arg(unit, year, QString::number(number), ok));
+    }
+    void productWithGoals(int number, int goals) {
+        db->exec(QStringLiteral("insert into t_producto (cod_area, id_proyecto, id_producto, "
+                                "pro_gestion) values ('U1', %1, %1, '2008')")
+                     .arg(number));
+        for (int g = 1; g <= goals; ++g)
+            db->exec(QStringLiteral("insert into t_hito (cod_area, id_producto, gestion, "
+                                    "cod_hito) values ('U1', %1, '2008', %2)")
+                         .arg(number)
+                         .arg(g));
+    }
+
+private slots:
+    void numbersFollowTheHighestOfTheUnitAndYear() {
+        ProductHeaders headers(c.get());
+        {
+            ActionScope action;
+            QCOMPARE(headers.newNumber(QStringLiteral("U1"), QStringLiteral("2008")), 1);
+        }
+        for (int n : {1, 2, 7})
+            header(QStringLiteral("U1"), n, QStringLiteral("2008"), QStringLiteral("N"));
+        header(QStringLiteral("U1"), 20, QStringLiteral("2007"), QStringLiteral("S"));
+        header(QStringLiteral("U2"), 30, QStringLiteral("2008"), QStringLiteral("S"));
+        ActionScope action;
+        QCOMPARE(headers.newNumber(QStringLiteral("u1"), QStringLiteral("2008")), 8);
+    }
+
+    void changingAndReactivating() {
+        header(QStringLiteral("U1"), 1, QStringLiteral("2008"), QStringLiteral("N"));
+        header(QStringLiteral("U1"), 2, QStringLiteral("2008"), QStringLiteral("X"));
+        header(QStringLiteral("U1"), 3, QStringLiteral("2007"), QStringLiteral("N"));
+        ProductHeaders headers(c.get());
+        headers.modify({QStringLiteral("U1"), 1, QStringLiteral("2008")},
+                       {QStringLiteral("Riego de O'Brien"), QStringLiteral("Obras"), QString(),
+                        QStringLiteral("N")});
+        QCOMPARE(db->scalar(QStringLiteral("select proy_descorta || '|' || proy_descripcion || "
+                                           "'|' || proy_resultado || '|' || proy_ok from "
+                                           "t_prodaccion where id_proyecto = 1"))
+                     .toString(),
+                 QStringLiteral("Riego de O'Brien|Obras||N"));
+        headers.reactivate(QStringLiteral("U1"), QStringLiteral("2008"));
+        QCOMPARE(count(QStringLiteral("t_prodaccion where proy_ok = 'S'")), qint64(2));
+        QCOMPARE(count(QStringLiteral("t_prodaccion where uni_gestion = '2007' and proy_ok = "
+                                      "'N'")),
+                 qint64(1));
+    }
+
+    void deletingTakesTheProductAndItsGoalsOnly() {
+        header(QStringLiteral("U1"), 1, QStringLiteral("2008"), QStringLiteral("S"));
+        header(QStringLiteral("U1"), 2, QStringLiteral("2008"), QStringLiteral("S"));
+        productWithGoals(1, 3);
+        productWithGoals(2, 2);
+        db->exec(QStringLiteral("insert into t_avancepor (cod_area, id_producto, gestion, "
+                                "cod_hito, correla) values ('U1', 1, '2008', 1, 1)"));
+        ProductHeaders headers(c.get());
+        const ProductKey first{QStringLiteral("U1"), 1, QStringLiteral("2008")};
+        QCOMPARE(headers.goalCount(first), 3);
+
+        // Stopped at the goals, the deletion leaves everything.
+        db->refuse(QStringLiteral("t_hito"), QStringLiteral("delete"), QStringLiteral("1 = 1"));
+        try {
+            ActionScope action;
+            headers.remove(first, QStringLiteral("U1"));
+            action.commit();
+            QFAIL("the deletion was not stopped");
+        } catch (const StoreError&) {
+        }
+        QCOMPARE(count(QStringLiteral("t_prodaccion")), qint64(2));
+        QCOMPARE(count(QStringLiteral("t_producto")), qint64(2));
+    }
+
+    void deletingLeavesTheProgressReports() {
+        header(QStringLiteral("U1"), 1, QStringLiteral("2008"), QStringLiteral("S"));
+        header(QStringLiteral("U1"), 2, QStringLiteral("2008"), QStringLiteral("S"));
+        productWithGoals(1, 3);
+        productWithGoals(2, 2);
+        db->exec(QStringLiteral("insert into t_avancepor (cod_area, id_producto, gestion, "
+                                "cod_hito, correla) values ('U1', 1, '2008', 1, 1)"));
+        ProductHeaders headers(c.get());
+        const ProductKey first{QStringLiteral("U1"), 1, QStringLiteral("2008")};
+        headers.remove(first, QStringLiteral("U1"));
+        QCOMPARE(headers.goalCount(first), 0);
+        QCOMPARE(count(QStringLiteral("t_prodaccion")), qint64(1));
+        QCOMPARE(count(QStringLiteral("t_producto")), qint64(1));
+        QCOMPARE(count(QStringLiteral("t_hito")), qint64(2));
+        QCOMPARE(count(QStringLiteral("t_avancepor")), qint64(1));
+    }
+};
+
+MONITOREO_TEST_MAIN(new TestHeaders)
+#include "tst_headers.moc"

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "store/query.h"
+#include "headerlist.h"
 #include "ui/form.h"
-
-#include <functional>
 
 class DBEdit;
 class DBGrid;
@@ -15,21 +13,6 @@ class QLabel;
 class QLineEdit;
 class ProductHeaders;
 class QPushButton;
-
-// The headers the browser lists. The boxes of the selected header edit its row in place:
-// before the list moves to another row, an edit of the row it leaves is written.
-class HeaderList : public Query {
-    Q_OBJECT
-public:
-    using Query::Query;
-
-    std::function<void()> beforeLeavingRow;
-    // The current row holds this value now, as it was written to the database.
-    void setCurrentValue(const QString& field, const QVariant& value);
-
-protected:
-    void leavingRow() override;
-};
 
 // The plan register browser: the active product headers of one executing unit in the
 // session year. A type 1 user chooses the unit in three lookup lists; every other user works

@@ -2,7 +2,7 @@
 #include "core/datetext.h"
 #include "fixture/controls.h"
 #include "fixture/guimain.h"
-#include "fixture/program.h"
+#include "fixture/programtest.h"
 #include "fixture/uiscript.h"
 #include "pickers/frmunisectorial.h"
 #include "plan/frmverproducto.h"
@@ -30,12 +30,8 @@ QDate d(int month, int day) {
 } // namespace
 
 // The goal sheets as their callers prepare them and a user drives them.
-class TestGoalSheetForm : public QObject {
+class TestGoalSheetForm : public ProgramTest {
     Q_OBJECT
-
-    std::unique_ptr<TestProgram> program;
-    std::unique_ptr<ScriptedMessages> messages;
-    std::unique_ptr<ScriptedWindows> windows;
 
     TFRMverproMN* mn() { return program->app().FRMverproMN(); }
     TFRMverproEX* ex() { return program->app().FRMverproEX(); }
@@ -129,17 +125,6 @@ class TestGoalSheetForm : public QObject {
     }
 
 private slots:
-    void init() {
-        messages = std::make_unique<ScriptedMessages>();
-        windows = std::make_unique<ScriptedWindows>();
-        program = std::make_unique<TestProgram>();
-    }
-    void cleanup() {
-        program.reset();
-        windows.reset();
-        messages.reset();
-    }
-
     void activationAndMovingInTheGrid() {
         addProduct();
         // What a report-row detail leaves on the territorial sheet.

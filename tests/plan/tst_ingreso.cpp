@@ -1,6 +1,6 @@
 #include "fixture/controls.h"
 #include "fixture/guimain.h"
-#include "fixture/program.h"
+#include "fixture/programtest.h"
 #include "fixture/uiscript.h"
 #include "pickers/frmresponsable.h"
 #include "pickers/frmunisectorial.h"
@@ -28,12 +28,8 @@ QDate d(int month, int day) {
 } // namespace
 
 // The ministry entry window as its caller prepares it, driven by clicks and keys.
-class TestIngreso : public QObject {
+class TestIngreso : public ProgramTest {
     Q_OBJECT
-
-    std::unique_ptr<ScriptedMessages> messages;
-    std::unique_ptr<ScriptedWindows> windows;
-    std::unique_ptr<TestProgram> program;
 
     TFRMingresoMN* w() { return program->app().FRMingresoMN(); }
 
@@ -94,17 +90,6 @@ class TestIngreso : public QObject {
     }
 
 private slots:
-    void init() {
-        messages = std::make_unique<ScriptedMessages>();
-        windows = std::make_unique<ScriptedWindows>();
-        program = std::make_unique<TestProgram>();
-    }
-    void cleanup() {
-        program.reset();
-        windows.reset();
-        messages.reset();
-    }
-
     void storingGoalsOneByOne() {
         run([&](TFRMingresoMN& e) {
             QCOMPARE(e.windowTitle(), QStringLiteral("Seguimiento a unidades del Ministerio"));

@@ -1,7 +1,7 @@
 #include "budget/frmpptoavance.h"
 #include "fixture/controls.h"
 #include "fixture/guimain.h"
-#include "fixture/program.h"
+#include "fixture/programtest.h"
 #include "fixture/uiscript.h"
 #include "plan/frmingresomn.h"
 #include "plan/frmmuestra.h"
@@ -21,12 +21,8 @@
 #include <QScreen>
 #include <QTest>
 
-class TestMuestra : public QObject {
+class TestMuestra : public ProgramTest {
     Q_OBJECT
-
-    std::unique_ptr<ScriptedMessages> messages;
-    std::unique_ptr<ScriptedWindows> windows;
-    std::unique_ptr<TestProgram> program;
 
     TFRMmuestra* w() { return program->app().FRMmuestra(); }
     TDTM* dtm() { return program->app().DTM(); }
@@ -113,16 +109,9 @@ class TestMuestra : public QObject {
 
 private slots:
     void init() {
-        messages = std::make_unique<ScriptedMessages>();
-        windows = std::make_unique<ScriptedWindows>();
-        program = std::make_unique<TestProgram>();
+        ProgramTest::init();
         program->addAccount("planifica", "clave", "4");
         program->addAccount("entidad", "clave", "4", "2008", "E01C01U01", "EX");
-    }
-    void cleanup() {
-        program.reset();
-        windows.reset();
-        messages.reset();
     }
 
     void aTypeOneUserChoosesTheUnitAddsAHeaderAndShowsIt() {

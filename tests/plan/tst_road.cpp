@@ -1,6 +1,6 @@
 #include "fixture/controls.h"
 #include "fixture/guimain.h"
-#include "fixture/program.h"
+#include "fixture/programtest.h"
 #include "fixture/uiscript.h"
 #include "plan/frmingresomn.h"
 #include "plan/frmmuestra.h"
@@ -15,12 +15,8 @@
 #include <QTest>
 
 // A product registered from the main menu to its goal sheet, through the real windows.
-class TestRoad : public QObject {
+class TestRoad : public ProgramTest {
     Q_OBJECT
-
-    std::unique_ptr<ScriptedMessages> messages;
-    std::unique_ptr<ScriptedWindows> windows;
-    std::unique_ptr<TestProgram> program;
 
     // Picks an entry of a lookup list as a person does.
     static void choose(QWidget* window, const char* name, const QString& text) {
@@ -43,17 +39,6 @@ class TestRoad : public QObject {
     }
 
 private slots:
-    void init() {
-        messages = std::make_unique<ScriptedMessages>();
-        windows = std::make_unique<ScriptedWindows>();
-        program = std::make_unique<TestProgram>();
-    }
-    void cleanup() {
-        program.reset();
-        windows.reset();
-        messages.reset();
-    }
-
     void fromTheMenuToTheGoalSheet() {
         TFRMmuestra* browser = program->app().FRMmuestra();
         TFRMingresoMN* entry = program->app().FRMingresoMN();

@@ -1,7 +1,7 @@
 #include "core/today.h"
 #include "fixture/controls.h"
 #include "fixture/guimain.h"
-#include "fixture/program.h"
+#include "fixture/programtest.h"
 #include "fixture/uiscript.h"
 #include "plan/frmverpromn.h"
 #include "progress/frmavance.h"
@@ -20,12 +20,8 @@
 #include <QTest>
 
 // The monthly progress report of a type 3 user on a product of the own unit.
-class TestAvance : public QObject {
+class TestAvance : public ProgramTest {
     Q_OBJECT
-
-    std::unique_ptr<ScriptedMessages> messages;
-    std::unique_ptr<ScriptedWindows> windows;
-    std::unique_ptr<TestProgram> program;
 
     TFRMavance* w() { return program->app().FRMavance(); }
 
@@ -77,9 +73,7 @@ class TestAvance : public QObject {
 
 private slots:
     void init() {
-        messages = std::make_unique<ScriptedMessages>();
-        windows = std::make_unique<ScriptedWindows>();
-        program = std::make_unique<TestProgram>();
+        ProgramTest::init();
         program->addAccount("informa", "clave", "3");
         TestDatabase& db = program->db();
         db.exec("insert into t_prodaccion (cod_unidad, uni_gestion, id_proyecto, proy_descorta, "
@@ -97,9 +91,7 @@ private slots:
     }
     void cleanup() {
         fixToday(QDate());
-        program.reset();
-        windows.reset();
-        messages.reset();
+        ProgramTest::cleanup();
     }
 
     void reportingOnTheOpenGoalUntilItCloses() {

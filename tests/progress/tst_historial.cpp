@@ -1,6 +1,6 @@
 #include "fixture/controls.h"
 #include "fixture/guimain.h"
-#include "fixture/program.h"
+#include "fixture/programtest.h"
 #include "fixture/uiscript.h"
 #include "plan/frmverpro.h"
 #include "plan/frmverproex.h"
@@ -16,12 +16,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-class TestHistorial : public QObject {
+class TestHistorial : public ProgramTest {
     Q_OBJECT
-
-    std::unique_ptr<ScriptedMessages> messages;
-    std::unique_ptr<ScriptedWindows> windows;
-    std::unique_ptr<TestProgram> program;
 
     Application& app() { return program->app(); }
     void exec(const QString& sql) { program->db().exec(sql); }
@@ -69,17 +65,6 @@ class TestHistorial : public QObject {
     }
 
 private slots:
-    void init() {
-        messages = std::make_unique<ScriptedMessages>();
-        windows = std::make_unique<ScriptedWindows>();
-        program = std::make_unique<TestProgram>();
-    }
-    void cleanup() {
-        program.reset();
-        windows.reset();
-        messages.reset();
-    }
-
     void theHistoryListsReportsByDateThenPercentageThenGoal() {
         const QString u = "V01D01U01";
         product(u, 1, "Riego", 3);

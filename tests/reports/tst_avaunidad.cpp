@@ -1,6 +1,6 @@
 #include "fixture/controls.h"
 #include "fixture/guimain.h"
-#include "fixture/program.h"
+#include "fixture/programtest.h"
 #include "fixture/uiscript.h"
 #include "progress/frmvermas.h"
 #include "reports/frmavaunidad.h"
@@ -13,12 +13,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-class TestAvaunidad : public QObject {
+class TestAvaunidad : public ProgramTest {
     Q_OBJECT
-
-    std::unique_ptr<ScriptedMessages> messages;
-    std::unique_ptr<ScriptedWindows> windows;
-    std::unique_ptr<TestProgram> program;
 
     TFRMavaunidad* w() { return program->app().FRMavaunidad(); }
     void exec(const QString& sql) { program->db().exec(sql); }
@@ -98,17 +94,6 @@ class TestAvaunidad : public QObject {
     }
 
 private slots:
-    void init() {
-        messages = std::make_unique<ScriptedMessages>();
-        windows = std::make_unique<ScriptedWindows>();
-        program = std::make_unique<TestProgram>();
-    }
-    void cleanup() {
-        program.reset();
-        windows.reset();
-        messages.reset();
-    }
-
     void everyReportedProductWithItsDifferenceAndBand() {
         const QString u = "V01D01U01";
         // 100 days, reported on its first day: 1 % expected.

@@ -1,6 +1,6 @@
 #include "fixture/controls.h"
 #include "fixture/guimain.h"
-#include "fixture/program.h"
+#include "fixture/programtest.h"
 #include "fixture/uiscript.h"
 #include "plan/frmmuestra.h"
 #include "progress/frmavance.h"
@@ -31,28 +31,13 @@
 QObject* rightsTests();
 QObject* screenTests();
 
-class TestSession : public QObject {
+class TestSession : public ProgramTest {
     Q_OBJECT
-
-    std::unique_ptr<TestProgram> program;
-    std::unique_ptr<ScriptedMessages> messages;
-    std::unique_ptr<ScriptedWindows> windows;
 
     TFRMmenu* login() { return program->app().FRMmenu(); }
     TFRMmenpri* menu() { return program->app().FRMmenpri(); }
 
 private slots:
-    void init() {
-        messages = std::make_unique<ScriptedMessages>();
-        windows = std::make_unique<ScriptedWindows>();
-        program = std::make_unique<TestProgram>();
-    }
-    void cleanup() {
-        program.reset();
-        windows.reset();
-        messages.reset();
-    }
-
     void startUpMakesEveryWindowOnceInOrder() {
         QCOMPARE(program->app().startupOrder(),
                  QStringList({"DTM",          "FRMmenu",       "FRMmenpri",

@@ -12,6 +12,7 @@
 #include "store/connection.h"
 #include "store/query.h"
 #include "store/table.h"
+#include "timing.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -19,17 +20,6 @@
 #include <cstdio>
 
 namespace {
-
-struct Timer {
-    QElapsedTimer t;
-    Timer() { t.start(); }
-    double ms() const { return double(t.nsecsElapsed()) / 1e6; }
-};
-
-void report(const char* what, double totalMs, int times) {
-    std::printf("%-58s %10.3f ms  (%d times, %.3f ms each)\n", what, totalMs, times,
-                totalMs / times);
-}
 
 const QString unit = QStringLiteral("V01D01U01");
 const QString year = QStringLiteral("2008");

@@ -11,6 +11,7 @@
 #include "store/numbers.h"
 #include "store/query.h"
 #include "store/table.h"
+#include "timing.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -20,17 +21,6 @@
 #include <functional>
 
 namespace {
-
-struct Timer {
-    QElapsedTimer t;
-    Timer() { t.start(); }
-    double ms() const { return double(t.nsecsElapsed()) / 1e6; }
-};
-
-void report(const char* what, double totalMs, int times) {
-    std::printf("%-58s %10.3f ms  (%d times, %.3f ms each)\n", what, totalMs, times,
-                totalMs / times);
-}
 
 QString unitCode(int u) {
     return QStringLiteral("B%1").arg(u, 5, 10, QLatin1Char('0'));

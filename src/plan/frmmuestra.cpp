@@ -6,6 +6,7 @@
 #include "frmingresomn.h"
 #include "frmverpro.h"
 #include "frmverpromn.h"
+#include "goalentry.h"
 #include "headers.h"
 #include "store/datasource.h"
 #include "store/tdtm.h"
@@ -134,10 +135,6 @@ TFRMmuestra::TFRMmuestra(QWidget* parent)
         p->setFrameShape(QFrame::StyledPanel);
         return p;
     };
-    auto field = [](QFormLayout* form, QLabel* label, QWidget* box) {
-        caption(label, box);
-        form->addRow(label, box);
-    };
 
     PNLmuestra = panel("PNLmuestra");
     LBLnomprod1 = make<QLabel>(QStringLiteral("LBLnomprod1"), QStringLiteral("Producto"));
@@ -151,11 +148,10 @@ TFRMmuestra::TFRMmuestra(QWidget* parent)
     DBEactivo = make<DBEdit>(QStringLiteral("DBEactivo"));
     DBEactivo->setDataSource(DSOqprodacc, QStringLiteral("proy_ok"));
     DBEactivo->setMaximumWidth(fontMetrics().horizontalAdvance(u'M') * 3);
-    auto* shown = new QFormLayout(PNLmuestra);
-    field(shown, LBLnomprod1, DBEdescorta);
-    field(shown, LBLnomact1, DBMemo2);
-    field(shown, LBLnomindi1, DBMemo1);
-    field(shown, LBLactivo, DBEactivo);
+    PNLmuestra->setLayout(fields({{LBLnomprod1, DBEdescorta},
+                                  {LBLnomact1, DBMemo2},
+                                  {LBLnomindi1, DBMemo1},
+                                  {LBLactivo, DBEactivo}}));
     editable(false);
     LBLactivo->setVisible(false);
     DBEactivo->setVisible(false);
@@ -171,10 +167,8 @@ TFRMmuestra::TFRMmuestra(QWidget* parent)
     DBMemo3 = memo("DBMemo3", module->DSOprodacc, "proy_descripcion");
     LBLnomindi = make<QLabel>(QStringLiteral("LBLnomindi"), QStringLiteral("Indicadores"));
     DBMemo4 = memo("DBMemo4", module->DSOprodacc, "proy_resultado");
-    auto* added = new QFormLayout(PNLgraba);
-    field(added, LBLnomprod, DBEdit1);
-    field(added, LBLnomact, DBMemo3);
-    field(added, LBLnomindi, DBMemo4);
+    PNLgraba->setLayout(
+        fields({{LBLnomprod, DBEdit1}, {LBLnomact, DBMemo3}, {LBLnomindi, DBMemo4}}));
     PNLgraba->setVisible(false);
     setTabOrder(DBEdit1, DBMemo3);
     setTabOrder(DBMemo3, DBMemo4);
@@ -453,27 +447,6 @@ void preparaIngreso(GoalEntryForm* w, const QString& unit, const QString& number
     w->DTPhasta->setDate(yearEnd(year));
 }
 
-// The product's dates where its data row of the session year exists. The lookup lists
-// every year's row of that unit and number: those of other years are other products.
-void fechasProducto(GoalEntryForm* w, const QString& unit, qint64 number) {
-    Query* existe = dtm()->Qexistepro;
-    existe->close();
-    existe->setParams({unit, number});
-    existe->open();
-    const QString year = session().year();
-    for (existe->first(); !existe->eof(); existe->next()) {
-        if (existe->text(QStringLiteral("pro_gestion")) != year)
-            continue;
-        const QDate from = existe->date(QStringLiteral("pro_fecini"));
-        const QDate to = existe->date(QStringLiteral("pro_fecfin"));
-        if (from.isValid())
-            w->DTPdesde->setDate(from);
-        if (to.isValid())
-            w->DTPhasta->setDate(to);
-        return;
-    }
-}
-
 } // namespace
 
 void TFRMmuestra::BTNmetasClick() {
@@ -494,7 +467,13 @@ void TFRMmuestra::BTNmetasClick() {
     preparaIngreso(w, unit, number);
     if (LBLestado1->text() != QLatin1String("A"))
         return;
-    fechasProducto(w, unit, number.toLongLong());
+    // The product's dates where its row of the session year is stored.
+    if (const auto dates = w->metas->storedDates({unit, number.toLongLong(), session().year()})) {
+        if (dates->start.isValid())
+            w->DTPdesde->setDate(dates->start);
+        if (dates->end.isValid())
+            w->DTPhasta->setDate(dates->end);
+    }
 
     const QString descorta = Qprodacc->text(QStringLiteral("proy_descorta"));
     const QString resultado = Qprodacc->text(QStringLiteral("proy_resultado"));

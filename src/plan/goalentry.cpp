@@ -114,10 +114,7 @@ void GoalEntry::writeProduct(const ProductKey& key, const QDate& start, const QD
     // written (a goal stored and then refused, another opening) gives it the dates its
     // goals are computed against; a row removed by "Cancelar" or "Deshacer" is written
     // again with the next goal.
-    Qproducto->setParams({key.unit, key.number, key.year});
-    Qproducto->open();
-    const bool exists = !Qproducto->isEmpty();
-    Qproducto->close();
+    const bool exists = storedDates(key).has_value();
     if (exists && m_productPending != QLatin1String("S"))
         return;
     m_products->close();
@@ -201,10 +198,8 @@ GoalEntry::Undone GoalEntry::undo(const ProductKey& key) {
     const int listed = ADOQhito->rowCount();
     if (listed < 2)
         return Undone::Nothing;
-    Qproducto->setParams({key.unit, key.number, key.year});
-    Qproducto->open();
-    const QDate productEnd = Qproducto->isEmpty() ? QDate() : Qproducto->date("pro_fecfin");
-    Qproducto->close();
+    const auto stored = storedDates(key);
+    const QDate productEnd = stored ? stored->end : QDate();
 
     if (!endsInClosingGoal(productEnd)) {
         // The last goal ends after the product and no closing goal follows it: it is the
@@ -277,6 +272,16 @@ GoalEntry::Undone GoalEntry::undo(const ProductKey& key) {
     }
     abre_hito(key);
     return Undone::LastGoal;
+}
+
+std::optional<GoalEntry::ProductDates> GoalEntry::storedDates(const ProductKey& key) {
+    Qproducto->setParams({key.unit, key.number, key.year});
+    Qproducto->open();
+    std::optional<ProductDates> dates;
+    if (!Qproducto->isEmpty())
+        dates = ProductDates{Qproducto->date("pro_fecini"), Qproducto->date("pro_fecfin")};
+    Qproducto->close();
+    return dates;
 }
 
 void GoalEntry::cancel(const ProductKey& key) {

@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QObject>
+#include <optional>
 
 class Connection;
 class Query;
@@ -73,6 +74,13 @@ public:
     };
     // "Deshacer": removes the last entered goal of the list as last loaded.
     Undone undo(const ProductKey& key);
+
+    // The dates of the product's stored row; none when the product has no row.
+    struct ProductDates {
+        QDate start;
+        QDate end;
+    };
+    std::optional<ProductDates> storedDates(const ProductKey& key);
 
     // Removes the product row and every goal of the product.
     void cancel(const ProductKey& key);

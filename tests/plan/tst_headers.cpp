@@ -26,6 +26,16 @@ class TestHeaders : public StoreTest {
                          .arg(g));
     }
 
+    // Products 1 (three goals, one progress report) and 2 (two goals) of unit U1 in 2008.
+    void twoProductsOneReported() {
+        header(QStringLiteral("U1"), 1, QStringLiteral("2008"), QStringLiteral("S"));
+        header(QStringLiteral("U1"), 2, QStringLiteral("2008"), QStringLiteral("S"));
+        productWithGoals(1, 3);
+        productWithGoals(2, 2);
+        db->exec(QStringLiteral("insert into t_avancepor (cod_area, id_producto, gestion, "
+                                "cod_hito, correla) values ('U1', 1, '2008', 1, 1)"));
+    }
+
 private slots:
     void numbersFollowTheHighestOfTheUnitAndYear() {
         ProductHeaders headers(c.get());
@@ -62,12 +72,7 @@ private slots:
     }
 
     void deletingTakesTheProductAndItsGoalsOnly() {
-        header(QStringLiteral("U1"), 1, QStringLiteral("2008"), QStringLiteral("S"));
-        header(QStringLiteral("U1"), 2, QStringLiteral("2008"), QStringLiteral("S"));
-        productWithGoals(1, 3);
-        productWithGoals(2, 2);
-        db->exec(QStringLiteral("insert into t_avancepor (cod_area, id_producto, gestion, "
-                                "cod_hito, correla) values ('U1', 1, '2008', 1, 1)"));
+        twoProductsOneReported();
         ProductHeaders headers(c.get());
         const ProductKey first{QStringLiteral("U1"), 1, QStringLiteral("2008")};
         QCOMPARE(headers.goalCount(first), 3);
@@ -86,12 +91,7 @@ private slots:
     }
 
     void deletingLeavesTheProgressReports() {
-        header(QStringLiteral("U1"), 1, QStringLiteral("2008"), QStringLiteral("S"));
-        header(QStringLiteral("U1"), 2, QStringLiteral("2008"), QStringLiteral("S"));
-        productWithGoals(1, 3);
-        productWithGoals(2, 2);
-        db->exec(QStringLiteral("insert into t_avancepor (cod_area, id_producto, gestion, "
-                                "cod_hito, correla) values ('U1', 1, '2008', 1, 1)"));
+        twoProductsOneReported();
         ProductHeaders headers(c.get());
         const ProductKey first{QStringLiteral("U1"), 1, QStringLiteral("2008")};
         headers.remove(first, QStringLiteral("U1"));

@@ -3,6 +3,7 @@
 #include "ui/datepicker.h"
 
 #include <QHBoxLayout>
+#include <QLineEdit>
 
 TFRMingresodatos1::TFRMingresodatos1(QWidget* parent)
     : GoalEntryForm(QStringLiteral("FRMingresodatos1"), Kind::EX,
@@ -29,6 +30,19 @@ TFRMingresodatos1::TFRMingresodatos1(QWidget* parent)
         attributes->addWidget(b);
     attributes->addStretch(1);
     body()->insertLayout(body()->indexOf(entryButtons()) + 1, attributes);
+
+    const auto flag = [this](const QString& name) {
+        QLineEdit* box = readOnlyBox(name);
+        box->setText(QStringLiteral("N"));
+        box->setVisible(false);
+        return box;
+    };
+    EDImun = flag(QStringLiteral("EDImun"));
+    EDIorga = flag(QStringLiteral("EDIorga"));
+    EDIresp = flag(QStringLiteral("EDIresp"));
+    EDIindica = flag(QStringLiteral("EDIindica"));
+    EDIsector = flag(QStringLiteral("EDIsector"));
+    EDIefecto = flag(QStringLiteral("EDIefecto"));
 }
 
 void TFRMingresodatos1::d_botones() {

@@ -21,4 +21,13 @@ public:
     QPushButton* BTNindica;
     QPushButton* BTNplan;
     QPushButton* BitBtn2;
+
+    // Which attributes the action has, "S" or "N": hidden boxes the pickers set when they
+    // are left, whichever window opened them; written to the action's row.
+    QLineEdit* EDImun;
+    QLineEdit* EDIorga;
+    QLineEdit* EDIresp;
+    QLineEdit* EDIindica;
+    QLineEdit* EDIsector;
+    QLineEdit* EDIefecto;
 };

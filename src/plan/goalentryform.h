@@ -72,9 +72,9 @@ public:
     // The product's header, for "Ver mas ".
     Query* Qprodacc;
 
-    void BTNgrabhitClick();
-    void BTNdeshacerClick();
-    void BitBtn5Click();
+    virtual void BTNgrabhitClick();
+    virtual void BTNdeshacerClick();
+    virtual void BitBtn5Click();
 
 protected:
     struct Captions {

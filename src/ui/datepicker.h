@@ -10,4 +10,13 @@ public:
     explicit DatePicker(QWidget* parent = nullptr);
     void setEarliest(const QDate& date) { setMinimumDate(date); }
     void setLatest(const QDate& date) { setMaximumDate(date); }
+
+signals:
+    // The user pressed the mouse on the box or its calendar button, before the box acts on
+    // the press (a window may change the range the calendar then offers).
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };

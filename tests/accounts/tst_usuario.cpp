@@ -1,0 +1,203 @@
+#include "accounts/frmusuario.h"
+#include "app/application.h"
+#include "fixture/controls.h"
+#include "fixture/guimain.h"
+#include "fixture/programtest.h"
+#include "fixture/uiscript.h"
+#include "session/frmmenpri.h"
+#include "store/query.h"
+#include "ui/dbedit.h"
+#include "ui/dblookup.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QTest>
+
+// The administration of accounts, reached from the main menu by the administrator.
+class TestUsuario : public ProgramTest {
+    Q_OBJECT
+
+    TFRMusuario* w() { return program->app().FRMusuario(); }
+
+    static void choose(QWidget* window, const char* name, const QString& text) {
+        auto* list = CONTROL(DBLookupComboBox, window, QString::fromLatin1(name));
+        QVERIFY(list && Controls::usable(list, __FILE__, __LINE__));
+        const int row = list->findText(text);
+        QVERIFY2(row >= 0, qPrintable(text));
+        list->setCurrentIndex(row);
+        emit list->activated(row);
+    }
+
+    // Logs in as the administrator of 2008 and runs `script` in the accounts window.
+    void administer(const std::function<void(TFRMusuario&)>& script) {
+        bool ran = false;
+        windows->whenShown("FRMmenpri", [](Form& menu) { TRIGGER(&menu, "Usuarios1"); });
+        windows->whenShown("FRMusuario", [&](Form& f) {
+            f.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&f));
+            script(*w());
+            ran = true;
+        });
+        program->login("Admin", "qampo");
+        QVERIFY(ran);
+    }
+
+    // The account as stored: "cod_usuario usuario tipo entidad activo nivel unidad contra".
+    QString stored(const QString& login, const QString& year = "2008") const {
+        auto c = program->db().connect();
+        Query q(c.get(),
+                QStringLiteral("select * from t_usuario where usuario = ? and gestion = ?"));
+        q.setParams({login, year});
+        q.open();
+        if (q.rowCount() != 1)
+            return QStringLiteral("%1 rows").arg(q.rowCount());
+        return QStringList({q.text("cod_usuario"), q.text("usuario"), q.text("tipo"),
+                            q.text("entidad"), q.text("activo"), q.text("nivel"), q.text("unidad"),
+                            q.text("contra")})
+            .join(' ');
+    }
+
+    // Types a new account's fields and kind; the type is "Registro de avance" (3).
+    void typeNewAccount(TFRMusuario& u, const QString& login) {
+        CLICK(&u, "BTNagrega");
+        TYPE(&u, "DBEdit1", QStringLiteral("Ana"));
+        TYPE(&u, "DBEdit2", QStringLiteral("Pérez"));
+        TYPE(&u, "DBEdit3", login);
+        TYPE(&u, "DBEdit4", QStringLiteral("secreta"));
+        TYPE(&u, "CBXgestion", QStringLiteral("2008"));
+        choose(&u, "DBLookupComboBox2", QStringLiteral("Registro de avance"));
+        choose(&u, "DBLtipo", QStringLiteral("Ministerio"));
+    }
+
+private slots:
+    void aNewAccountLogsInAtOnce() {
+        administer([&](TFRMusuario& u) {
+            QCOMPARE(u.windowTitle(), QStringLiteral("FRMusuario"));
+            QVERIFY(!u.DBLvicemin->isEnabled() && !u.DBLdirecc->isEnabled());
+            QCOMPARE(u.DBEdit4->echoMode(), QLineEdit::Password);
+            typeNewAccount(u, QStringLiteral("ana"));
+            CLICK(&u, "CHB1");
+            choose(&u, "DBLvicemin",
+                   QStringLiteral("Viceministerio de Desarrollo Rural y Agropecuario"));
+            CLICK(&u, "CHB2");
+            choose(&u, "DBLdirecc", QStringLiteral("Dirección General de Desarrollo Rural"));
+            CLICK(&u, "CHB3");
+            choose(&u, "DBLunidad", QStringLiteral("Unidad de Desarrollo Económico Local"));
+            QVERIFY(QDir().mkpath(QStringLiteral("screens")));
+            u.grab().save(QStringLiteral("screens/FRMusuario.png"));
+            CLICK(&u, "BitBtn4");
+            QCOMPARE(messages->texts(),
+                     QStringList({"Registro almacenado en la Base de Datos !!!!!"}));
+            CLICK(&u, "BitBtn6");
+        });
+        // The installed administrator holds number 1 of the year.
+        QCOMPARE(stored("ana"), QStringLiteral("2 ana 3 MN SI 3 V01D01U02 secreta"));
+
+        bool in = false;
+        windows->whenShown("FRMmenpri", [&](Form&) {
+            const Session& s = program->app().session();
+            QCOMPARE(s.userType(), 3);
+            QCOMPARE(s.kind(), QStringLiteral("MN"));
+            QCOMPARE(s.unitCode(), QStringLiteral("V01D01U02"));
+            in = true;
+        });
+        program->login("ana", "secreta");
+        QVERIFY(in);
+    }
+
+    void theLevelFollowsTheTickedBoxes() {
+        administer([&](TFRMusuario& u) {
+            typeNewAccount(u, QStringLiteral("dos"));
+            CLICK(&u, "CHB1");
+            choose(&u, "DBLvicemin",
+                   QStringLiteral("Viceministerio de Desarrollo Rural y Agropecuario"));
+            CLICK(&u, "CHB2");
+            choose(&u, "DBLdirecc", QStringLiteral("Dirección General de Producción Agropecuaria"));
+            CLICK(&u, "BitBtn4");
+
+            // Only "Nivel 2", still ticked: no level, no node. Unticking closes the list below.
+            typeNewAccount(u, QStringLiteral("solo2"));
+            CLICK(&u, "CHB1");
+            CLICK(&u, "CHB3");
+            QVERIFY(u.DBLunidad->isEnabled() && u.Qunidad->isOpen());
+            CLICK(&u, "CHB3");
+            QVERIFY(!u.DBLunidad->isEnabled() && !u.Qunidad->isOpen());
+            QVERIFY(!u.CHB1->isChecked() && u.CHB2->isChecked());
+            CLICK(&u, "BitBtn4");
+        });
+        QCOMPARE(stored("dos"), QStringLiteral("2 dos 3 MN SI 2 V01D02 secreta"));
+        QCOMPARE(stored("solo2"), QStringLiteral("3 solo2 3 MN SI   secreta"));
+    }
+
+    void aLoginNameInUseWarnsButStillSaves() {
+        program->addAccount("pedro", "x", "4");
+        administer([&](TFRMusuario& u) {
+            CLICK(&u, "BTNagrega");
+            TYPE(&u, "DBEdit1", QStringLiteral("Pedro"));
+            TYPE(&u, "DBEdit3", QStringLiteral("pedro"));
+            TYPE(&u, "DBEdit4", QStringLiteral("clave"));
+            QCOMPARE(messages->texts(), QStringList({"Usuario ya existente"}));
+            QCOMPARE(u.focusWidget(), u.DBEdit3);
+            // Told once: the second time the box is left with the same name.
+            TYPE(&u, "DBEdit4", QStringLiteral("clave"));
+            QCOMPARE(u.focusWidget(), u.DBEdit4);
+            TYPE(&u, "CBXgestion", QStringLiteral("2008"));
+            QCOMPARE(messages->texts().size(), 1);
+            CLICK(&u, "BitBtn4");
+            QCOMPARE(messages->texts().last(),
+                     QStringLiteral("Registro almacenado en la Base de Datos !!!!!"));
+        });
+        auto c = program->db().connect();
+        Query q(c.get(), QStringLiteral("select cod_usuario from t_usuario where usuario = 'pedro' "
+                                        "order by cod_usuario"));
+        q.open();
+        QCOMPARE(q.rowCount(), 2);
+        // After the installed "1" and the added "9": compared as numbers.
+        QStringList numbers;
+        for (q.first(); !q.eof(); q.next())
+            numbers.append(q.text("cod_usuario"));
+        QCOMPARE(numbers, QStringList({"10", "9"}));
+    }
+
+    void selectingAnAccountChangesOnlyThatAccount() {
+        // Login names that a filter text would misread.
+        program->addAccount("o'brien", "vieja", "4");
+        program->addAccount("x' or usuario <> '", "otra", "4");
+        program->addAccount("o'brien", "de2009", "4", "2009");
+        program->db().exec(QStringLiteral("update t_usuario set apellidos = 'Zeta' where usuario "
+                                          "<> 'o''brien'"));
+        program->db().exec(QStringLiteral("update t_usuario set apellidos = 'Brien' where usuario "
+                                          "= 'o''brien'"));
+        administer([&](TFRMusuario& u) {
+            CLICK(&u, "BitBtn7");
+            QVERIFY(u.DBLapellidos->isVisible());
+            // Accounts of the session year only.
+            QCOMPARE(u.DBLapellidos->count(), 3);
+            choose(&u, "DBLapellidos", QStringLiteral("Brien"));
+            QCOMPARE(u.DBEdit3->text(), QStringLiteral("o'brien"));
+            QCOMPARE(u.DBEdit4->text(), QStringLiteral("vieja"));
+            QCOMPARE(u.EDItipousuario->text(), QStringLiteral("Planificación y avance"));
+            QCOMPARE(u.EDIingreso->text(), QStringLiteral("Ministerio"));
+            QCOMPARE(u.CBXgestion->currentText(), QStringLiteral("2008"));
+            CLICK(&u, "BitBtn1");
+            TYPE(&u, "DBEdit4", QStringLiteral("nueva"));
+            CLICK(&u, "BitBtn4");
+            QCOMPARE(messages->texts().last(), QStringLiteral("Registro modificado"));
+        });
+        QVERIFY(stored("o'brien").endsWith(QStringLiteral(" nueva")));
+        QVERIFY(stored("o'brien", "2009").endsWith(QStringLiteral(" de2009")));
+        QVERIFY(stored("x' or usuario <> '").endsWith(QStringLiteral(" otra")));
+        QVERIFY(stored("Admin").endsWith(QStringLiteral(" qampo")));
+    }
+
+    void modifyingWithoutASelectionSaysWhatToDo() {
+        administer([&](TFRMusuario& u) {
+            CLICK(&u, "BitBtn1");
+            QCOMPARE(messages->texts(), QStringList({"Seleccione primero un usuario"}));
+        });
+    }
+};
+
+MONITOREO_GUI_TEST_MAIN(new TestUsuario)
+#include "tst_usuario.moc"

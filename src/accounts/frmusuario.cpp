@@ -103,8 +103,6 @@ TFRMusuario::TFRMusuario(QWidget* parent)
 
     // The access level and the node of the organisation at that level.
     auto* levels = make<QGroupBox>(QStringLiteral("GroupBox1"), QStringLiteral("Nivel  de acceso"));
-    Label9 = make<QLabel>(QStringLiteral("Label9"), QStringLiteral("Nivel  de acceso"));
-    Label9->setVisible(false);
     auto* grid = new QGridLayout(levels);
     CHB1 = make<QCheckBox>(QStringLiteral("CHB1"), QStringLiteral("Nivel1"));
     CHB2 = make<QCheckBox>(QStringLiteral("CHB2"), QStringLiteral("Nivel 2"));

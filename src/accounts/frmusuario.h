@@ -42,7 +42,6 @@ public:
     QLineEdit* EDIingreso;
     QLabel* Label8;
     QComboBox* CBXactivo;
-    QLabel* Label9;
     QCheckBox* CHB1;
     DBLookupComboBox* DBLvicemin;
     QCheckBox* CHB2;

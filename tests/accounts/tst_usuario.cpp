@@ -20,15 +20,6 @@ class TestUsuario : public ProgramTest {
 
     TFRMusuario* w() { return program->app().FRMusuario(); }
 
-    static void choose(QWidget* window, const char* name, const QString& text) {
-        auto* list = CONTROL(DBLookupComboBox, window, QString::fromLatin1(name));
-        QVERIFY(list && Controls::usable(list, __FILE__, __LINE__));
-        const int row = list->findText(text);
-        QVERIFY2(row >= 0, qPrintable(text));
-        list->setCurrentIndex(row);
-        emit list->activated(row);
-    }
-
     // Logs in as the administrator of 2008 and runs `script` in the accounts window.
     void administer(const std::function<void(TFRMusuario&)>& script) {
         bool ran = false;
@@ -66,8 +57,8 @@ class TestUsuario : public ProgramTest {
         TYPE(&u, "DBEdit3", login);
         TYPE(&u, "DBEdit4", QStringLiteral("secreta"));
         TYPE(&u, "CBXgestion", QStringLiteral("2008"));
-        choose(&u, "DBLookupComboBox2", QStringLiteral("Registro de avance"));
-        choose(&u, "DBLtipo", QStringLiteral("Ministerio"));
+        CHOOSE(&u, "DBLookupComboBox2", QStringLiteral("Registro de avance"));
+        CHOOSE(&u, "DBLtipo", QStringLiteral("Ministerio"));
     }
 
 private slots:
@@ -78,12 +69,12 @@ private slots:
             QCOMPARE(u.DBEdit4->echoMode(), QLineEdit::Password);
             typeNewAccount(u, QStringLiteral("ana"));
             CLICK(&u, "CHB1");
-            choose(&u, "DBLvicemin",
+            CHOOSE(&u, "DBLvicemin",
                    QStringLiteral("Viceministerio de Desarrollo Rural y Agropecuario"));
             CLICK(&u, "CHB2");
-            choose(&u, "DBLdirecc", QStringLiteral("Dirección General de Desarrollo Rural"));
+            CHOOSE(&u, "DBLdirecc", QStringLiteral("Dirección General de Desarrollo Rural"));
             CLICK(&u, "CHB3");
-            choose(&u, "DBLunidad", QStringLiteral("Unidad de Desarrollo Económico Local"));
+            CHOOSE(&u, "DBLunidad", QStringLiteral("Unidad de Desarrollo Económico Local"));
             QVERIFY(QDir().mkpath(QStringLiteral("screens")));
             u.grab().save(QStringLiteral("screens/FRMusuario.png"));
             CLICK(&u, "BitBtn4");
@@ -110,10 +101,10 @@ private slots:
         administer([&](TFRMusuario& u) {
             typeNewAccount(u, QStringLiteral("dos"));
             CLICK(&u, "CHB1");
-            choose(&u, "DBLvicemin",
+            CHOOSE(&u, "DBLvicemin",
                    QStringLiteral("Viceministerio de Desarrollo Rural y Agropecuario"));
             CLICK(&u, "CHB2");
-            choose(&u, "DBLdirecc", QStringLiteral("Dirección General de Producción Agropecuaria"));
+            CHOOSE(&u, "DBLdirecc", QStringLiteral("Dirección General de Producción Agropecuaria"));
             CLICK(&u, "BitBtn4");
 
             // Only "Nivel 2", still ticked: no level, no node. Unticking closes the list below.
@@ -174,7 +165,7 @@ private slots:
             QVERIFY(u.DBLapellidos->isVisible());
             // Accounts of the session year only.
             QCOMPARE(u.DBLapellidos->count(), 3);
-            choose(&u, "DBLapellidos", QStringLiteral("Brien"));
+            CHOOSE(&u, "DBLapellidos", QStringLiteral("Brien"));
             QCOMPARE(u.DBEdit3->text(), QStringLiteral("o'brien"));
             QCOMPARE(u.DBEdit4->text(), QStringLiteral("vieja"));
             QCOMPARE(u.EDItipousuario->text(), QStringLiteral("Planificación y avance"));

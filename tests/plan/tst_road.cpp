@@ -18,15 +18,6 @@
 class TestRoad : public ProgramTest {
     Q_OBJECT
 
-    // Picks an entry of a lookup list as a person does.
-    static void choose(QWidget* window, const char* name, const QString& text) {
-        auto* list = CONTROL(DBLookupComboBox, window, QString::fromLatin1(name));
-        QVERIFY(list && Controls::usable(list, __FILE__, __LINE__));
-        const int row = list->findText(text);
-        QVERIFY2(row >= 0, qPrintable(text));
-        list->setCurrentIndex(row);
-        emit list->activated(row);
-    }
     static void clickFirstRow(DBGrid* grid) {
         const QModelIndex cell = grid->model()->index(0, grid->horizontalHeader()->logicalIndex(0));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
@@ -45,10 +36,10 @@ private slots:
         TFRMverproMN* sheet = program->app().FRMverproMN();
         windows->whenShown("FRMmenpri", [](Form& menu) { TRIGGER(&menu, "Datosiniciales2"); });
         windows->whenShown("FRMmuestra", [&](Form&) {
-            choose(browser, "DBLvicemin",
+            CHOOSE(browser, "DBLvicemin",
                    QStringLiteral("Viceministerio de Desarrollo Rural y Agropecuario"));
-            choose(browser, "DBLdirecc", QStringLiteral("Dirección General de Desarrollo Rural"));
-            choose(browser, "DBLunidad", QStringLiteral("Unidad de Planificación Rural"));
+            CHOOSE(browser, "DBLdirecc", QStringLiteral("Dirección General de Desarrollo Rural"));
+            CHOOSE(browser, "DBLunidad", QStringLiteral("Unidad de Planificación Rural"));
             CLICK(browser, "BTNagreprod");
             TYPE(browser, "DBEdit1", QStringLiteral("Riego tecnificado en el Altiplano"));
             TYPE(browser, "DBMemo3", QStringLiteral("Talleres, obras y entrega"));

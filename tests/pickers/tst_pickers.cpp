@@ -169,6 +169,23 @@ private slots:
         QCOMPARE(stored, lines);
     }
 
+    void aDepartmentIsStoredWholeOrNotAtAll() {
+        TFRMgeografico* g = app().FRMgeografico();
+        program->db().refuse("p_unimun", "insert", "NEW.cod_mun = '090302'");
+        session([&](Form& menu) {
+            show(menu, g, g->LBLproy, 3, [&] {
+                choose(g->DBLdepto, "PANDO");
+                toggle(g->CHBmuni);
+                CLICK(g, "BitBtn2");
+                QCOMPARE(messages->errors().size(), 1);
+                QVERIFY(messages->errors().first().contains("rechazado por la prueba"));
+                QVERIFY(g->isVisible());
+                QCOMPARE(g->DBGrid1->model()->rowCount(), 0);
+            });
+        });
+        QCOMPARE(program->db().scalar("select count(*) from p_unimun").toInt(), 0);
+    }
+
     void aMunicipalityListedTwiceIsRemovedWhole() {
         TFRMgeografico* g = app().FRMgeografico();
         session([&](Form& menu) {

@@ -2,10 +2,16 @@
 
 #include "ui/form.h"
 
+class DBGrid;
+class DBLookupComboBox;
+class DataSource;
+class GroupLinks;
 class QLabel;
+class QPushButton;
+struct ProductKey;
 
-// Attaches indigenous groups to a product or territorial action. Not built yet: the window has its
-// caption, title and screen number, and the controls other windows prepare before they show it.
+// Attaches indigenous groups to a product or territorial action, lists them and deletes
+// one.
 class TFRMorganiza : public Form {
     Q_OBJECT
 public:
@@ -15,4 +21,24 @@ public:
     QLabel* Label10;
     QLabel* LBLcodigo;
     QLabel* LBLproy;
+
+    QLabel* Label4;
+    DBLookupComboBox* DBLookupComboBox1;
+    DBGrid* DBGrid1;
+    QPushButton* BitBtn2; // "Grabar"
+    QPushButton* BitBtn3; // "Eliminar"
+    QPushButton* BitBtn1; // "Salir"
+
+    GroupLinks* grupos;
+    DataSource* DSOquery1;
+
+    void BitBtn2Click();
+    void BitBtn3Click();
+    void BitBtn1Click();
+
+protected:
+    void FormActivate() override;
+
+private:
+    ProductKey product() const;
 };

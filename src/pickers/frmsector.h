@@ -2,10 +2,17 @@
 
 #include "ui/form.h"
 
+class DBGrid;
+class DBLookupComboBox;
+class DataSource;
+class QCheckBox;
 class QLabel;
+class QPushButton;
+class SectorLinks;
+struct ProductKey;
 
-// Attaches sub-sectors to a product or territorial action. Not built yet: the window has its
-// caption, title and screen number, and the controls other windows prepare before they show it.
+// Attaches sub-sectors to a product or territorial action: one sub-sector of a sector, or
+// all of them at once ("Todos"). Lists the sub-sectors attached and removes one.
 class TFRMsector : public Form {
     Q_OBJECT
 public:
@@ -15,4 +22,30 @@ public:
     QLabel* Label5;
     QLabel* LBLcodigo;
     QLabel* LBLproy;
+
+    QLabel* Label2;
+    DBLookupComboBox* DBLsector;
+    QLabel* Label3;
+    DBLookupComboBox* DBLsubsec;
+    QCheckBox* CHBtodos;
+    DBGrid* DBGrid1;
+    QPushButton* BTNgraba;
+    QPushButton* BTNcancela; // "Eliminar"
+    QPushButton* BTNsalir;
+
+    SectorLinks* sectores;
+    DataSource* DSOsector;
+
+    void DBLsectorClick();
+    void CHBtodosClick();
+    void CHBtodosExit();
+    void BTNgrabaClick();
+    void BTNcancelaClick();
+    void BTNsalirClick();
+
+protected:
+    void FormActivate() override;
+
+private:
+    ProductKey product() const;
 };

@@ -63,7 +63,7 @@ TDTM::TDTM(Connection* ADOquv, QObject* parent)
         "ADOQprores",
         "select t_prodaccion.proy_descripcion, t_prodaccion.proy_descorta, "
         "t_prodaccion.proy_resultado from t_prodaccion where t_prodaccion.cod_unidad = :unidad "
-        "and t_prodaccion.id_proyecto = :proyecto");
+        "and t_prodaccion.id_proyecto = :proyecto and t_prodaccion.uni_gestion = :gestion");
     Qsectorial = query("Qsectorial", "select * from t_sectorial where cod_politica = :pol");
     Qrango = query("Qrango", "select * from t_rango");
 

@@ -297,7 +297,7 @@ private slots:
         CLICK(mn(), "BitBtn1");
         CLICK(mn(), "Label34"); // the shared header query is not loaded yet
         Query* header = program->app().DTM()->ADOQprores;
-        header->setParams({QStringLiteral("V01D01U01"), 3});
+        header->setParams({QStringLiteral("V01D01U01"), 3, QStringLiteral("2008")});
         header->open();
         CLICK(mn(), "Label34");
         CLICK(mn(), "Image1");

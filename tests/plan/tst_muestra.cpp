@@ -378,8 +378,22 @@ private slots:
     void anEntitysActionsOpenTheInformationSheetAndTheBudget() {
         header("E01C01U01", 3, "Titulación");
         header("E01C01U01", 5, "Catastro");
+        exec("insert into p_responsable (cod_unidad, cod_producto, gestion, correlativo, "
+             "cod_responsable, responsable, ok) values ('E01C01U01', 5, '2008', 1, '0004', 'N', "
+             "'S')");
         TFRMverpro* sheet = program->app().FRMverpro();
         TFRMpptoavance* budget = program->app().FRMpptoavance();
+        // The sheet reads its header and lists for the action it was handed.
+        windows->whenShown("FRMverpro", [&](Form&) {
+            QCOMPARE(sheet->EDIvicemin->text() + "|" + sheet->EDIdirecc->text(),
+                     QStringLiteral("Instituto Nacional de Reforma Agraria|Saneamiento y "
+                                    "titulación"));
+            QCOMPARE(sheet->MEMresultado->toPlainText(), QStringLiteral("Indicadores de Catastro"));
+            QCOMPARE(sheet->DBGrid2->model()->rowCount(), 1);
+            QCOMPARE(sheet->DBGrid2->cellText(0, "res_nombre"),
+                     QStringLiteral("Luis Gutiérrez Rojas"));
+            QCOMPARE(sheet->DBGrid3->model()->rowCount(), 0);
+        });
         browse("entidad", "ProgramasResultados2", [&] {
             TFRMmuestra* m = w();
             QCOMPARE(m->windowTitle(), QStringLiteral("Seguimiento a entidades desconcentradas"));

@@ -120,6 +120,8 @@ private slots:
             QCOMPARE(info->EDIproyecto->text() + "|" + info->LBLcodigo->text() + "/" +
                          info->LBLproy->text(),
                      QStringLiteral("Riego|V01D01U01/1"));
+            QCOMPARE(info->EDIunidad->text() + "|" + info->MEMresultado->toPlainText(),
+                     QStringLiteral("Unidad de Planificación Rural|Indicadores de Riego"));
         });
         detailOf("Admin", "Ministerio1", "Riego", [](TFRMvermas& d) {
             QVERIFY(!d.BTNdatosgral->isEnabled()); // a ministry account
@@ -159,6 +161,12 @@ private slots:
         const QString u = "E01C01U01";
         product(u, 1, "Primera accion", 1);
         product(u, 2, "Segunda accion", 1);
+        for (int n = 1; n <= 2; ++n)
+            exec(QStringLiteral("insert into p_uniindi (cod_unidad, cod_producto, num_indica, "
+                                "cantidad, cod_indicador, gestion, ok) values ('E01C01U01', %1, "
+                                "1, 10, %2, '2008', 'S')")
+                     .arg(n)
+                     .arg(n + 2));
         reportOf(u, 1, 1, 1, "2008-02-01", 10);
         reportOf(u, 2, 1, 1, "2008-02-01", 10);
         TFRMverpro* info = app().FRMverpro();
@@ -166,9 +174,13 @@ private slots:
             QCOMPARE(info->EDIvicemin->text(),
                      QStringLiteral("Instituto Nacional de Reforma Agraria"));
             QCOMPARE(info->EDIproyecto->text(), QStringLiteral("Segunda accion"));
+            // The sheet reads the action's indicators and lists itself.
             QCOMPARE(info->MEMresultado->toPlainText(),
-                     QStringLiteral("Actividades de Segunda accion"));
+                     QStringLiteral("Indicadores de Segunda accion"));
             QCOMPARE(info->LBLproy->text(), QStringLiteral("2"));
+            QCOMPARE(info->DBGrid3->model()->rowCount(), 1);
+            QCOMPARE(info->DBGrid3->cellText(0, "ind_descripcion"),
+                     QStringLiteral("Sistemas de agua potable construidos"));
         });
         TFRMverproEX* sheet = app().FRMverproEX();
         windows->whenShown("FRMverproEX", [&](Form&) {

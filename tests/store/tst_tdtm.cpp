@@ -166,6 +166,31 @@ private slots:
         QCOMPARE(dtm->Qexistepro->rowCount(), 1);
         QCOMPARE(dtm->Qexistepro->text(QStringLiteral("pro_gestion")), QStringLiteral("2007"));
     }
+
+    void theSharedHeaderTextIsThatOfTheYear() {
+        // Header 1 of a unit in two years: two actions, each read in its own year only.
+        for (const char* year : {"2007", "2008"})
+            c->execDirect(QStringLiteral("insert into t_prodaccion (cod_unidad, uni_gestion, "
+                                         "id_proyecto, proy_descripcion, proy_descorta, "
+                                         "proy_resultado) values ('U1', '%1', 1, 'Act %1', "
+                                         "'Nombre %1', 'Ind %1')")
+                              .arg(QLatin1String(year)));
+        Query* q = dtm->ADOQprores;
+        QCOMPARE(q->parameterCount(), 3);
+        for (const char* year : {"2008", "2007"}) {
+            q->close();
+            q->setParams({QStringLiteral("U1"), QStringLiteral("1"), QLatin1String(year)});
+            q->open();
+            QCOMPARE(q->rowCount(), 1);
+            QCOMPARE(q->text(QStringLiteral("proy_descorta")) + "|" +
+                         q->text(QStringLiteral("proy_descripcion")) + "|" +
+                         q->text(QStringLiteral("proy_resultado")),
+                     QStringLiteral("Nombre %1|Act %1|Ind %1").arg(QLatin1String(year)));
+        }
+        q->setParams({QStringLiteral("U1"), QStringLiteral("1"), QStringLiteral("2009")});
+        q->open();
+        QCOMPARE(q->rowCount(), 0);
+    }
 };
 
 QObject* dataModuleTests() {

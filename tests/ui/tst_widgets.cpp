@@ -280,6 +280,41 @@ private slots:
         QCOMPARE(box.validator()->validate(pasted, pos), QValidator::Invalid);
     }
 
+    void anOtherKeyCanDeleteTheCharacterBeforeTheCaret() {
+        QLineEdit box;
+        setKeyFilter(&box, KeyFilter::amount, -1, KeyFilter::OtherKeys::DeleteBefore);
+        QTest::keyClicks(&box, QStringLiteral("1500,5"));
+        QTest::keyClick(&box, Qt::Key_A);
+        QCOMPARE(box.text(), QStringLiteral("1500,"));
+        QTest::keyClicks(&box, QStringLiteral(".-"));
+        QCOMPARE(box.text(), QStringLiteral("150"));
+        // In the middle of the text the key takes the character before the caret.
+        QTest::keyClick(&box, Qt::Key_Left);
+        QTest::keyClick(&box, Qt::Key_Space);
+        QCOMPARE(box.text(), QStringLiteral("10"));
+        QCOMPARE(box.cursorPosition(), 1);
+        QTest::keyClicks(&box, QStringLiteral("2,"));
+        QCOMPARE(box.text(), QStringLiteral("12,0"));
+        // Backspace, the arrows and Delete keep their meaning; a paste of other characters
+        // is refused whole.
+        QTest::keyClick(&box, Qt::Key_Delete);
+        QCOMPARE(box.text(), QStringLiteral("12,"));
+        QTest::keyClick(&box, Qt::Key_Backspace);
+        QCOMPARE(box.text(), QStringLiteral("12"));
+        int pos = 0;
+        QString pasted = QStringLiteral("1.5");
+        QCOMPARE(box.validator()->validate(pasted, pos), QValidator::Invalid);
+        // A read-only box loses nothing.
+        box.setReadOnly(true);
+        QTest::keyClick(&box, Qt::Key_X);
+        QCOMPARE(box.text(), QStringLiteral("12"));
+        // Without the kind, other keys are only ignored.
+        QLineEdit plain;
+        setKeyFilter(&plain, KeyFilter::amount);
+        QTest::keyClicks(&plain, QStringLiteral("12x"));
+        QCOMPARE(plain.text(), QStringLiteral("12"));
+    }
+
     void theBoxBeingTypedInIsYellow() {
         Form w(QStringLiteral("FRMprueba"), QStringLiteral("Prueba"));
         auto* first = new QLineEdit(&w);

@@ -13,6 +13,7 @@
 #include "territorialaction.h"
 #include "ui/clicklabel.h"
 #include "ui/datepicker.h"
+#include "ui/headerboxes.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -249,11 +250,7 @@ void TFRMingresodatos1::BitBtn2Click() {
     TFRMfinanciero* budget = Application::instance()->FRMfinanciero();
     budget->LBLcodigo->setText(LBLcodigo->text());
     budget->LBLprod->setText(LBLproy->text());
-    budget->EDIvicemin->setText(EDIvicemin->text());
-    budget->EDIdirecc->setText(EDIdirecc->text());
-    budget->EDIunidad->setText(EDIunidad->text());
-    budget->EDIproyecto->setText(EDIproyecto->text());
-    budget->MEMresultado->setPlainText(MEMresultado->toPlainText());
+    showHeader(budget, headerTexts(this));
     open(budget);
 }
 

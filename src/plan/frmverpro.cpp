@@ -15,6 +15,7 @@
 #include "store/tdtm.h"
 #include "ui/clicklabel.h"
 #include "ui/dbgrid.h"
+#include "ui/headerboxes.h"
 
 #include <QFormLayout>
 #include <QFrame>
@@ -367,11 +368,7 @@ void TFRMverpro::BitBtn2Click() {
     TFRMvermetasex* w = Application::instance()->FRMvermetasex();
     w->LBLcodigo->setText(LBLcodigo->text());
     w->LBLproy->setText(LBLproy->text());
-    w->EDIvicemin->setText(EDIvicemin->text());
-    w->EDIproyecto->setText(EDIproyecto->text());
-    w->EDIdirecc->setText(EDIdirecc->text());
-    w->EDIunidad->setText(EDIunidad->text());
-    w->MEMresultado->setPlainText(MEMresultado->toPlainText());
+    showHeader(w, headerTexts(this));
     open(w);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "budget/frmfinanciero.h"
+#include "ui/headerboxes.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,11 +19,7 @@ TFRMverproEX::TFRMverproEX(QWidget* parent)
 
 void TFRMverproEX::BTNpptoClick() {
     TFRMfinanciero* budget = Application::instance()->FRMfinanciero();
-    budget->EDIvicemin->setText(EDIvicemin->text());
-    budget->EDIdirecc->setText(EDIdirecc->text());
-    budget->EDIunidad->setText(EDIunidad->text());
-    budget->EDIproyecto->setText(EDIproyecto->text());
-    budget->MEMresultado->setPlainText(MEMresultado->toPlainText());
+    showHeader(budget, headerTexts(this));
     budget->LBLcodigo->setText(LBLcodigo->text());
     budget->LBLprod->setText(LBLproy->text());
     open(budget);

@@ -11,6 +11,7 @@
 #include "ui/clicklabel.h"
 #include "ui/dbedit.h"
 #include "ui/dbgrid.h"
+#include "ui/headerboxes.h"
 
 #include <QGridLayout>
 #include <QHeaderView>
@@ -184,11 +185,7 @@ void TFRMhistorial::Label2Click() {
     w->LBLproducto->setText(QStringLiteral("Indicadores"));
     w->LBLcodigo->setText(LBLcodigo->text());
     w->LBLproy->setText(LBLprod->text());
-    w->EDIvicemin->setText(EDIvicemin->text());
-    w->EDIdirecc->setText(EDIdirecc->text());
-    w->EDIunidad->setText(EDIunidad->text());
-    w->EDIproyecto->setText(EDIproducto1->text());
-    w->MEMresultado->setPlainText(MEMindica->toPlainText());
+    showHeader(w, historyHeader());
     w->abre_metas();
     w->BTNmodifi->setVisible(true);
     w->BTNmodifi->setEnabled(true);
@@ -202,13 +199,14 @@ void TFRMhistorial::Label2Click() {
     open(w);
 }
 
+HeaderTexts TFRMhistorial::historyHeader() const {
+    return {EDIvicemin->text(), EDIdirecc->text(), EDIunidad->text(), EDIproducto1->text(),
+            MEMindica->toPlainText()};
+}
+
 void TFRMhistorial::BitBtn1Click() {
     TFRMverpro* w = Application::instance()->FRMverpro();
-    w->EDIvicemin->setText(EDIvicemin->text());
-    w->EDIdirecc->setText(EDIdirecc->text());
-    w->EDIunidad->setText(EDIunidad->text());
-    w->EDIproyecto->setText(EDIproducto1->text());
-    w->MEMresultado->setPlainText(MEMindica->toPlainText());
+    showHeader(w, historyHeader());
     w->LBLcodigo->setText(LBLcodigo->text());
     w->LBLproy->setText(LBLprod->text());
     open(w);

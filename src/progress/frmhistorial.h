@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/form.h"
+#include "ui/headerboxes.h"
 
 class ClickLabel;
 class DBEdit;
@@ -71,4 +72,6 @@ protected:
 private:
     // The kind of the products the report by unit last listed.
     QString tipoReporte() const;
+    // The product's header as this window shows it, for the windows it opens.
+    HeaderTexts historyHeader() const;
 };

@@ -29,19 +29,7 @@ class TestLinks : public StoreTest {
         scope.commit();
     }
 
-    // The rows of a statement, each row's columns joined by " ".
-    QStringList rows(const QString& sql) const {
-        Query q(c.get(), sql);
-        q.open();
-        QStringList result;
-        for (q.first(); !q.eof(); q.next()) {
-            QStringList columns;
-            for (int i = 0; i < q.fieldCount(); ++i)
-                columns.append(q.text(i));
-            result.append(columns.join(u' '));
-        }
-        return result;
-    }
+    QStringList rows(const QString& sql) const { return rowsOf(c.get(), sql); }
 
     // A listing query's column, row by row.
     static QStringList column(Query* q, const QString& field) {

@@ -104,20 +104,7 @@ class TestPickers : public ProgramTest {
         return values;
     }
 
-    // The rows of a statement, each row's columns joined by " ", in the statement's order.
-    QStringList rows(const QString& sql) const {
-        auto c = program->db().connect();
-        Query q(c.get(), sql);
-        q.open();
-        QStringList result;
-        for (q.first(); !q.eof(); q.next()) {
-            QStringList columns;
-            for (int i = 0; i < q.fieldCount(); ++i)
-                columns.append(q.text(i));
-            result.append(columns.join(u' '));
-        }
-        return result;
-    }
+    QStringList rows(const QString& sql) const { return program->db().rows(sql); }
 
     static void picture(QWidget* w, const QString& state) {
         QVERIFY(QDir().mkpath(QStringLiteral("screens")));

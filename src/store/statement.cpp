@@ -8,25 +8,36 @@
 
 namespace {
 
-void bindAll(QSqlQuery& q, const QVariantList& params) {
-    for (const QVariant& p : params)
-        q.addBindValue(toBound(p));
+StatementObserver& observer() {
+    static StatementObserver o;
+    return o;
 }
 
 } // namespace
+
+void setStatementObserver(StatementObserver o) {
+    observer() = std::move(o);
+}
 
 QSqlQuery runStatement(Connection& connection, const QString& sql, const QVariantList& params) {
     QSqlQuery q(connection.database());
     q.setForwardOnly(true);
     q.setNumericalPrecisionPolicy(QSql::HighPrecision);
+    QVariantList bound;
+    bound.reserve(params.size());
+    for (const QVariant& p : params)
+        bound.append(toBound(p));
     bool ok = q.prepare(sql);
     if (ok) {
-        bindAll(q, params);
+        for (const QVariant& b : bound)
+            q.addBindValue(b);
         ok = q.exec();
     }
     if (!ok) {
         connection.statementFailed();
         throw StoreError(engineMessage(q.lastError()));
     }
+    if (observer())
+        observer()(connection, sql, bound);
     return q;
 }

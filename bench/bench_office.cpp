@@ -55,8 +55,12 @@ public:
         say("question", text);
         return true;
     }
-    void error(QWidget*, const QString& text) override { say("error", text); }
+    void error(QWidget*, const QString& text) override {
+        ++errors;
+        say("error", text);
+    }
     int shown = 0;
+    int errors = 0;
 
 private:
     void say(const char* kind, const QString& text) {
@@ -327,5 +331,6 @@ int main(int argc, char** argv) {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("\npeak memory: %.1f MB\n", double(usage.ru_maxrss) / 1024.0);
-    return 0;
+    // An action that failed gives no figure worth printing.
+    return boxes.errors == 0 ? 0 : 1;
 }

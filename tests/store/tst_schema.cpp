@@ -212,6 +212,23 @@ private slots:
         joined.open();
         QCOMPARE(joined.rowCount(), 1);
         QCOMPARE(joined.text("res_nombre"), QStringLiteral("ñandú"));
+        // LIKE alike for plain and accented texts: "_" is one character, an accented one too,
+        // and an escaped "%" or "_" is itself.
+        c->execDirect(QStringLiteral("insert into t_organizacion (cod_orga, org_descr) values "
+                                     "(92, '50% de avance'), (93, '50 de avance'), (94, "
+                                     "'Año_1'), (95, 'Ano_1'), (96, 'Anox1')"));
+        auto likeCount = [&](const QString& pattern) {
+            Query q(c.get(), QStringLiteral("select count(*) as n from t_organizacion where "
+                                            "org_descr like :p escape '!'"));
+            q.setParams({pattern});
+            q.open();
+            return q.integer("n");
+        };
+        QCOMPARE(likeCount(QStringLiteral("50!%%")), 1);
+        QCOMPARE(likeCount(QStringLiteral("50%")), 2);
+        QCOMPARE(likeCount(QStringLiteral("A_o!_1")), 2);
+        QCOMPARE(likeCount(QStringLiteral("A_o_1")), 3);
+        QCOMPARE(likeCount(QStringLiteral("%!_1")), 2);
         // Names sort as a person reads them, capitals among small letters.
         QCOMPARE(matches("res_nombre in ('beta', 'alfa', 'gamma', 'delta')"),
                  QStringList({"Alfa", "beta", "Delta", "gamma"}));

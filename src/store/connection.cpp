@@ -11,9 +11,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QVarLengthArray>
 #include <algorithm>
-#include <optional>
 #include <sqlite3.h>
 #include <utility>
 
@@ -75,55 +73,6 @@ int compareNoCase(void*, int n1, const void* s1, int n2, const void* s2) {
     return order < 0 ? -1 : (order > 0 ? 1 : 0);
 }
 
-// Whether `pattern` matches `text`: % any run of characters, _ one character, and, with an
-// escape character, that character makes the next one plain. Both are compared as given.
-template <typename Char>
-bool likeMatch(const Char* pattern, qsizetype m, const Char* text, qsizetype n,
-               std::optional<Char> escape) {
-    qsizetype p = 0, t = 0, starP = -1, starT = 0;
-    while (t < n) {
-        if (p < m) {
-            const Char c = pattern[p];
-            if (escape && c == *escape && p + 1 < m) {
-                if (pattern[p + 1] == text[t]) {
-                    p += 2;
-                    ++t;
-                    continue;
-                }
-            } else if (c == Char('%')) {
-                starP = ++p;
-                starT = t;
-                continue;
-            } else if (c == Char('_') || c == text[t]) {
-                ++p;
-                ++t;
-                continue;
-            }
-        }
-        if (starP < 0)
-            return false;
-        p = starP;
-        t = ++starT;
-    }
-    while (p < m && pattern[p] == Char('%'))
-        ++p;
-    return p == m;
-}
-
-// A text of letters A to Z and other ASCII only, in lower case; false for any other text.
-bool asciiLower(sqlite3_value* value, QVarLengthArray<uchar, 128>& out) {
-    const auto* s = sqlite3_value_text(value);
-    const int n = sqlite3_value_bytes(value);
-    out.resize(n);
-    for (int i = 0; i < n; ++i) {
-        const uchar c = s[i];
-        if (c >= 0x80)
-            return false;
-        out[i] = (c >= 'A' && c <= 'Z') ? uchar(c + 32) : c;
-    }
-    return true;
-}
-
 // X LIKE Y without regard to case: % any run of characters, _ one character, and an
 // optional escape character that makes the next one plain.
 void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
@@ -133,20 +82,9 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
             return;
         }
     }
-    // Codes, names and most texts are plain ASCII: compared byte by byte, without copies
-    // into wide characters. Run for every row a query scans.
-    QVarLengthArray<uchar, 128> asciiPattern, asciiText, asciiEscape;
-    if (asciiLower(argv[0], asciiPattern) && asciiLower(argv[1], asciiText) &&
-        (argc < 3 || (asciiLower(argv[2], asciiEscape) && asciiEscape.size() == 1))) {
-        const std::optional<uchar> escape =
-            argc == 3 ? std::optional<uchar>(asciiEscape[0]) : std::nullopt;
-        sqlite3_result_int(context, likeMatch(asciiPattern.constData(), asciiPattern.size(),
-                                              asciiText.constData(), asciiText.size(), escape));
-        return;
-    }
     const QList<uint> pattern = utf8Text(argv[0]).toLower().toUcs4();
     const QList<uint> text = utf8Text(argv[1]).toLower().toUcs4();
-    std::optional<uint> escape;
+    uint escape = 0;
     if (argc == 3) {
         const QList<uint> e = utf8Text(argv[2]).toUcs4();
         if (e.size() != 1) {
@@ -158,8 +96,39 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
                      .toUcs4()
                      .value(0);
     }
-    sqlite3_result_int(context, likeMatch(pattern.constData(), pattern.size(), text.constData(),
-                                          text.size(), escape));
+    const qsizetype m = pattern.size();
+    const qsizetype n = text.size();
+    qsizetype p = 0, t = 0, starP = -1, starT = 0;
+    bool matched = true;
+    while (t < n) {
+        if (p < m) {
+            const uint c = pattern[p];
+            if (argc == 3 && c == escape && p + 1 < m) {
+                if (pattern[p + 1] == text[t]) {
+                    p += 2;
+                    ++t;
+                    continue;
+                }
+            } else if (c == u'%') {
+                starP = ++p;
+                starT = t;
+                continue;
+            } else if (c == u'_' || c == text[t]) {
+                ++p;
+                ++t;
+                continue;
+            }
+        }
+        if (starP < 0) {
+            matched = false;
+            break;
+        }
+        p = starP;
+        t = ++starT;
+    }
+    while (matched && p < m && pattern[p] == u'%')
+        ++p;
+    sqlite3_result_int(context, matched && p == m);
 }
 
 void addTextFunctions(const QSqlDatabase& db) {

@@ -2,7 +2,7 @@
 // run through the code the windows run, and beside it the time the engine itself needs
 // for the same statements, replayed through its own C library.
 //
-//   bench_office <server> [runs] [year]
+//   bench_office <server> [runs] [year] [only]
 //
 // <server> as in the login window: the folder of an embedded store, or a PostgreSQL
 // host[:port] (database "quv"). The actions write: run it on a copy of the office.
@@ -69,6 +69,9 @@ private:
     }
 };
 
+// Only the actions whose name holds this text are measured (for profiling one of them);
+// the others run once.
+QString only;
 QList<EngineReplay::Statement> recorded;
 bool recording = false;
 std::unique_ptr<EngineReplay> engine;
@@ -84,6 +87,10 @@ double percentile(QList<double> values, double p) {
 // Runs `action` `runs` times and prints the median and 95th percentile of its time and of
 // the engine's time for the statements it ran.
 void measure(const char* what, int runs, const std::function<void(int run)>& action) {
+    if (!only.isEmpty() && !QString::fromUtf8(what).contains(only)) {
+        action(0); // what the actions after it stand on (the login)
+        return;
+    }
     QList<double> ours, theirs;
     bool replayed = true;
     for (int i = 0; i < runs; ++i) {
@@ -158,6 +165,7 @@ int main(int argc, char** argv) {
     const QString server = args[1];
     const int runs = args.value(2, QStringLiteral("30")).toInt();
     year = args.value(3, year);
+    only = args.value(4);
     PrintedBoxes boxes;
     Messages::setHandler(&boxes);
 

@@ -5,6 +5,7 @@
 #include "store/query.h"
 #include "store/sqltext.h"
 #include "store/storeerror.h"
+#include "store/values.h"
 
 #include <QTest>
 
@@ -12,6 +13,19 @@ class TestDataset : public StoreTest {
     Q_OBJECT
 
 private slots:
+    void storedDateTextsAreReadAsTheDaysTheyName() {
+        const auto read = [](const char* text) {
+            return variantDateTime(QVariant(QString::fromLatin1(text)));
+        };
+        const QDateTime day(QDate(2008, 3, 5), QTime(0, 0), Qt::UTC);
+        QCOMPARE(read("2008-03-05"), day);
+        QCOMPARE(read(" 2008-03-05 "), day);
+        QCOMPARE(read("2008-03-05T10:20:30"), day.addSecs(37230));
+        QCOMPARE(read("2008-03-05 10:20:30.125"), day.addSecs(37230));
+        QCOMPARE(read("2008-03-05 00:00:00"), day);
+        for (const char* bad : {"2008-02-30", "2008-13-01", "abcd-03-05", "05/03/2008x", ""})
+            QVERIFY_THROWS_EXCEPTION(ConversionError, read(bad));
+    }
 
     void namedParametersBecomePositions() {
         const PositionalSql p = toPositional(QStringLiteral(

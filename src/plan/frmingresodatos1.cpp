@@ -9,6 +9,7 @@
 #include "pickers/frmresponsable.h"
 #include "pickers/frmsector.h"
 #include "pickers/frmunisectorial.h"
+#include "pickers/handover.h"
 #include "store/tdtm.h"
 #include "territorialaction.h"
 #include "ui/clicklabel.h"
@@ -205,8 +206,7 @@ void TFRMingresodatos1::BitBtn5Click() {
 }
 
 template <typename Picker> void TFRMingresodatos1::openPicker(Picker* picker) {
-    picker->LBLcodigo->setText(LBLcodigo->text());
-    picker->LBLproy->setText(LBLproy->text());
+    handProduct(picker, LBLcodigo->text(), LBLproy->text());
     open(picker);
 }
 
@@ -240,10 +240,7 @@ void TFRMingresodatos1::BTNindicaClick() {
 
 void TFRMingresodatos1::BTNplanClick() {
     // The picker's "Agregar" keeps the state its last caller gave it.
-    TFRMunisectorial* picker = Application::instance()->FRMunisectorial();
-    picker->LBLcodigo->setText(LBLcodigo->text());
-    picker->LBLprod->setText(LBLproy->text());
-    open(picker);
+    openPicker(Application::instance()->FRMunisectorial());
 }
 
 void TFRMingresodatos1::BitBtn2Click() {

@@ -10,6 +10,7 @@
 #include "pickers/frmresponsable.h"
 #include "pickers/frmsector.h"
 #include "pickers/frmunisectorial.h"
+#include "pickers/handover.h"
 #include "store/datasource.h"
 #include "store/query.h"
 #include "store/tdtm.h"
@@ -286,49 +287,36 @@ void TFRMverpro::abre_resp() {
     reload(Qresp, {LBLcodigo->text(), LBLproy->text(), Application::instance()->session().year()});
 }
 
-void TFRMverpro::Label8Click() {
-    TFRMindica* picker = Application::instance()->FRMindica();
-    picker->LBLcodigo->setText(LBLcodigo->text());
-    picker->LBLproy->setText(LBLproy->text());
+template <typename Picker> void TFRMverpro::openPicker(Picker* picker) {
+    handProduct(picker, LBLcodigo->text(), LBLproy->text());
     open(picker);
+}
+
+void TFRMverpro::Label8Click() {
+    openPicker(Application::instance()->FRMindica());
 }
 
 void TFRMverpro::Label10Click() {
     Table* departments = dtm()->ADOTdepto;
     departments->close();
     departments->open();
-    TFRMgeografico* picker = Application::instance()->FRMgeografico();
-    picker->LBLcodigo->setText(LBLcodigo->text());
-    picker->LBLproy->setText(LBLproy->text());
-    open(picker);
+    openPicker(Application::instance()->FRMgeografico());
 }
 
 void TFRMverpro::Label14Click() {
-    TFRMorganiza* picker = Application::instance()->FRMorganiza();
-    picker->LBLcodigo->setText(LBLcodigo->text());
-    picker->LBLproy->setText(LBLproy->text());
-    open(picker);
+    openPicker(Application::instance()->FRMorganiza());
 }
 
 void TFRMverpro::Label16Click() {
-    TFRMsector* picker = Application::instance()->FRMsector();
-    picker->LBLcodigo->setText(LBLcodigo->text());
-    picker->LBLproy->setText(LBLproy->text());
-    open(picker);
+    openPicker(Application::instance()->FRMsector());
 }
 
 void TFRMverpro::Label19Click() {
-    TFRMunisectorial* picker = Application::instance()->FRMunisectorial();
-    picker->LBLcodigo->setText(LBLcodigo->text());
-    picker->LBLprod->setText(LBLproy->text());
-    open(picker);
+    openPicker(Application::instance()->FRMunisectorial());
 }
 
 void TFRMverpro::Label12Click() {
-    TFRMresponsable* picker = Application::instance()->FRMresponsable();
-    picker->LBLcodigo->setText(LBLcodigo->text());
-    picker->LBLproy->setText(LBLproy->text());
-    open(picker);
+    openPicker(Application::instance()->FRMresponsable());
 }
 
 void TFRMverpro::Label9Click() {

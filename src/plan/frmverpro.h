@@ -105,6 +105,8 @@ protected:
     void FormActivate() override;
 
 private:
+    // Hands the product to a picker and shows it.
+    template <typename Picker> void openPicker(Picker* picker);
     // The lists, each for the unit, the action number and the year.
     void abre_indica();
     void abre_mun();

@@ -1,6 +1,7 @@
 #include "goalentry.h"
 
 #include "core/days.h"
+#include "store/numbers.h"
 #include "store/query.h"
 #include "store/table.h"
 #include "store/values.h"
@@ -159,7 +160,14 @@ bool GoalEntry::endsInClosingGoal(const QDate& productEnd) const {
     return !productEnd.isValid() || variantDateTime(end).date() <= productEnd;
 }
 
+void GoalEntry::lockGoals() {
+    // Goal numbers follow the goals read: another workstation storing or undoing goals of
+    // the same product waits until this action ends, and then reads what it left.
+    lockForOwnNumbers(*m_connection, QStringLiteral("t_hito"));
+}
+
 GoalEntry::Outcome GoalEntry::storeGoal(const ProductKey& key, const NewGoal& goal) {
+    lockGoals();
     writeProduct(key, goal.productStart, goal.productEnd);
     if (goal.start > goal.end)
         return Outcome::StartAfterEnd;
@@ -195,6 +203,7 @@ GoalEntry::Outcome GoalEntry::storeGoal(const ProductKey& key, const NewGoal& go
 }
 
 GoalEntry::Undone GoalEntry::undo(const ProductKey& key) {
+    lockGoals();
     const int listed = ADOQhito->rowCount();
     if (listed < 2)
         return Undone::Nothing;

@@ -106,6 +106,8 @@ public:
 
 private:
     Query* query(const char* name, const char* sql);
+    // Keeps other workstations from the product's goals until the action ends.
+    void lockGoals();
     void writeProduct(const ProductKey& key, const QDate& start, const QDate& end);
     void insertGoal(const ProductKey& key, qint64 number, const QString& description,
                     const QDate& start, const QDate& end, qint64 percentage);

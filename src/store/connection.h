@@ -83,6 +83,7 @@ private:
     // while it reads the highest number.
     friend qint64 newNumber(Connection& connection, const QString& table, const QString& column,
                             const Filter& scope, NumberRule rule);
+    friend void lockForOwnNumbers(Connection& connection, const QString& table);
     // Begins the action's write transaction, with the table locked against the numbering
     // and the writes of other workstations until the action ends.
     void lockForNumbering(const QString& table);

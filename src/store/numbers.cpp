@@ -139,3 +139,7 @@ qint64 newNumber(Connection& connection, const QString& table, const QString& co
             QStringLiteral("%1.%2: no quedan números libres").arg(def->name, numbered.name));
     return next;
 }
+
+void lockForOwnNumbers(Connection& connection, const QString& table) {
+    connection.lockForNumbering(table);
+}

@@ -36,3 +36,9 @@ enum class NumberRule {
 // integer of a column, past the largest qint64 for a text).
 qint64 newNumber(Connection& connection, const QString& table, const QString& column,
                  const Filter& scope = {}, NumberRule rule = NumberRule::Highest);
+
+// For numbers that follow a rule of their own (a product's goals keep their closing goal
+// last): takes, inside the current user action, the same lock newNumber takes on `table`,
+// so that what the action reads of it next stays as read until the action ends. Throws
+// StoreError outside an action and for a table the database lacks.
+void lockForOwnNumbers(Connection& connection, const QString& table);

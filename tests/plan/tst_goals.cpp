@@ -33,7 +33,17 @@ class TestGoals : public StoreTest {
 
     GoalEntry::Outcome store(const QDate& productStart, const QDate& productEnd,
                              const QString& description, const QDate& start, const QDate& end) {
-        return entry->storeGoal(key, {productStart, productEnd, description, start, end});
+        ActionScope action;
+        const auto outcome =
+            entry->storeGoal(key, {productStart, productEnd, description, start, end});
+        action.commit();
+        return outcome;
+    }
+    GoalEntry::Undone undo() {
+        ActionScope action;
+        const auto undone = entry->undo(key);
+        action.commit();
+        return undone;
     }
     GoalEntry::Outcome store2008(const QString& description, const QDate& start, const QDate& end) {
         return store(d(2008, 1, 1), d(2008, 12, 31), description, start, end);
@@ -167,10 +177,10 @@ private slots:
         QCOMPARE(goals(), QStringList({"1 Primera 01/01 05/01 50", "2 Tarde 06/01 11/01 110",
                                        "3 Otra 10/01 11/01 110"}));
         // "Deshacer" removes the last entered goal and leaves the others as they were.
-        QCOMPARE(entry->undo(key), GoalEntry::Undone::LastGoal);
-        QCOMPARE(entry->undo(key), GoalEntry::Undone::LastGoal);
+        QCOMPARE(undo(), GoalEntry::Undone::LastGoal);
+        QCOMPARE(undo(), GoalEntry::Undone::LastGoal);
         QCOMPARE(goals(), QStringList({"1 Primera 01/01 05/01 50"}));
-        QCOMPARE(entry->undo(key), GoalEntry::Undone::Nothing);
+        QCOMPARE(undo(), GoalEntry::Undone::Nothing);
         QCOMPARE(productRows().size(), 1);
     }
 
@@ -187,9 +197,9 @@ private slots:
 
     void undoingTheOnlyGoalRemovesTheProduct() {
         makeEntry(Kind::MN);
-        QCOMPARE(entry->undo(key), GoalEntry::Undone::Nothing); // an empty list
+        QCOMPARE(undo(), GoalEntry::Undone::Nothing); // an empty list
         store2008(QStringLiteral("Única"), d(2008, 1, 1), d(2008, 6, 30));
-        QCOMPARE(entry->undo(key), GoalEntry::Undone::Product);
+        QCOMPARE(undo(), GoalEntry::Undone::Product);
         QVERIFY(goals().isEmpty());
         QVERIFY(productRows().isEmpty());
         QCOMPARE(entry->ADOQhito->rowCount(), 0);
@@ -205,11 +215,11 @@ private slots:
         store2008(QStringLiteral("A"), d(2008, 1, 1), d(2008, 3, 31));
         store2008(QStringLiteral("B"), d(2008, 4, 1), d(2008, 6, 30));
         store2008(QStringLiteral("C"), d(2008, 7, 1), d(2008, 9, 30));
-        QCOMPARE(entry->undo(key), GoalEntry::Undone::LastGoal);
+        QCOMPARE(undo(), GoalEntry::Undone::LastGoal);
         QCOMPARE(goals(), QStringList({"1 A 01/01 31/03 25", "2 B 01/04 30/06 50",
                                        "3 Entrega de producto 01/07 31/12 100"}));
         QCOMPARE(entry->ADOQhito->rowCount(), 3);
-        QCOMPARE(entry->undo(key), GoalEntry::Undone::LastGoal);
+        QCOMPARE(undo(), GoalEntry::Undone::LastGoal);
         QCOMPARE(goals(),
                  QStringList({"1 A 01/01 31/03 25", "2 Entrega de producto 01/04 31/12 100"}));
     }
@@ -221,7 +231,7 @@ private slots:
         store(d(2008, 1, 2), d(2008, 1, 11), QStringLiteral("B"), d(2008, 1, 4), d(2008, 1, 6));
         QCOMPARE(goals(), QStringList({"1 A 01/01 03/01 20", "2 B 04/01 06/01 50",
                                        "3 Entrega de producto 07/01 11/01 100"}));
-        entry->undo(key);
+        undo();
         // 3 of 11 days is 27.27 %; the closing goal starts the day after goal 1.
         QCOMPARE(goals(),
                  QStringList({"1 A 01/01 03/01 27", "2 Entrega de producto 04/01 11/01 100"}));
@@ -263,7 +273,7 @@ private slots:
                  QStringList({"0 A 01/01 31/03 25", "1 Entrega de producto 01/04 31/12 100"}));
         store2008(QStringLiteral("B"), d(2008, 4, 1), d(2008, 6, 30));
         store2008(QStringLiteral("C"), d(2008, 7, 1), d(2008, 9, 30));
-        entry->undo(key);
+        undo();
         QCOMPARE(goals(), QStringList({"0 A 01/01 31/03 25", "1 B 01/04 30/06 50",
                                        "2 Entrega de producto 01/07 31/12 100"}));
         QCOMPARE(db->scalar(QStringLiteral("select pro_municipio from t_producto")).toString(),

@@ -14,6 +14,7 @@
 #include "ui/dbedit.h"
 #include "ui/dbgrid.h"
 #include "ui/dblookup.h"
+#include "ui/headerboxes.h"
 
 #include <QEvent>
 #include <QFormLayout>
@@ -393,19 +394,19 @@ void TFRMmuestra::DBGmuestraKeyUp() {
     seleccion();
 }
 
+HeaderTexts TFRMmuestra::selectedHeader() const {
+    return {LBLnomvic->text(), LBLnomdir->text(), LBLnomuni->text(),
+            Qprodacc->text(QStringLiteral("proy_descorta")),
+            Qprodacc->text(QStringLiteral("proy_resultado"))};
+}
+
 void TFRMmuestra::BTNmuestraClick() {
     if (!hayFila())
         return;
     Application* app = Application::instance();
-    const QString descorta = Qprodacc->text(QStringLiteral("proy_descorta"));
-    const QString resultado = Qprodacc->text(QStringLiteral("proy_resultado"));
     if (isEX()) {
         TFRMverpro* w = app->FRMverpro();
-        w->EDIvicemin->setText(LBLnomvic->text());
-        w->EDIdirecc->setText(LBLnomdir->text());
-        w->EDIunidad->setText(LBLnomuni->text());
-        w->EDIproyecto->setText(descorta);
-        w->MEMresultado->setPlainText(resultado);
+        showHeader(w, selectedHeader());
         w->LBLcodigo->setText(LBLcodigo->text());
         w->LBLproy->setText(LBLprod->text());
         open(w);
@@ -417,11 +418,7 @@ void TFRMmuestra::BTNmuestraClick() {
     w->LBLdireccion->setText(QStringLiteral("Dirección"));
     w->Label4->setText(QStringLiteral("Producto"));
     w->LBLproducto->setText(QStringLiteral("Indicadores"));
-    w->EDIvicemin->setText(LBLnomvic->text());
-    w->EDIdirecc->setText(LBLnomdir->text());
-    w->EDIunidad->setText(LBLnomuni->text());
-    w->EDIproyecto->setText(descorta);
-    w->MEMresultado->setPlainText(resultado);
+    showHeader(w, selectedHeader());
     w->abre_metas();
     // The sheet opens for reading.
     w->BTNmodifi->setVisible(true);
@@ -475,32 +472,24 @@ void TFRMmuestra::BTNmetasClick() {
             w->DTPhasta->setDate(dates->end);
     }
 
-    const QString descorta = Qprodacc->text(QStringLiteral("proy_descorta"));
-    const QString resultado = Qprodacc->text(QStringLiteral("proy_resultado"));
-    QString vicemin = LBLnomvic->text();
-    QString direcc = LBLnomdir->text();
-    QString unidad = LBLnomuni->text();
+    HeaderTexts header = selectedHeader();
     if (ex) {
         const Query* u = module->Qunidad;
-        vicemin = u->text(QStringLiteral("vicmin_nombre"));
-        direcc = u->text(QStringLiteral("dir_nombre"));
-        unidad = u->text(QStringLiteral("uni_nombre"));
-        if (vicemin.isEmpty()) {
-            vicemin = DBLvicemin->currentText();
-            direcc = DBLdirecc->currentText();
-            unidad = DBLunidad->currentText();
+        header.vicemin = u->text(QStringLiteral("vicmin_nombre"));
+        header.direcc = u->text(QStringLiteral("dir_nombre"));
+        header.unidad = u->text(QStringLiteral("uni_nombre"));
+        if (header.vicemin.isEmpty()) {
+            header.vicemin = DBLvicemin->currentText();
+            header.direcc = DBLdirecc->currentText();
+            header.unidad = DBLunidad->currentText();
         }
     }
     module->ADOTproducto->close();
     const QString programa = module->Qunidadprograma->text(QStringLiteral("pro_nombre"));
     {
         w->d_botones();
-        w->EDIproyecto->setText(descorta);
-        w->MEMresultado->setPlainText(resultado);
+        showHeader(w, header);
         w->LBLproy->setText(number);
-        w->EDIvicemin->setText(vicemin);
-        w->EDIdirecc->setText(direcc);
-        w->EDIunidad->setText(unidad);
         w->EDIunieje->setVisible(false);
         w->LBLunieje->setVisible(false);
         w->EDIunieje->setText(programa);
@@ -530,11 +519,7 @@ void TFRMmuestra::BTNpptoClick() {
     TFRMpptoavance* w = Application::instance()->FRMpptoavance();
     w->LBLcodigo->setText(LBLcodigo->text());
     w->LBLprod->setText(LBLprod->text());
-    w->EDIvicemin->setText(LBLnomvic->text());
-    w->EDIdirecc->setText(LBLnomdir->text());
-    w->EDIunidad->setText(LBLnomuni->text());
-    w->EDIproyecto->setText(Qprodacc->text(QStringLiteral("proy_descorta")));
-    w->MEMresultado->setPlainText(Qprodacc->text(QStringLiteral("proy_resultado")));
+    showHeader(w, selectedHeader());
     open(w);
 }
 

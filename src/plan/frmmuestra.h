@@ -2,6 +2,7 @@
 
 #include "headerlist.h"
 #include "ui/form.h"
+#include "ui/headerboxes.h"
 
 class DBEdit;
 class DBGrid;
@@ -117,6 +118,8 @@ private:
     // Captions of the window, the unit levels, the grid and the panels for the session kind;
     // the kind filter of the vice-ministry list.
     void titulos();
+    // The selected header as the windows the browser opens show it.
+    HeaderTexts selectedHeader() const;
     // Lists the unit's active headers of the year.
     void abre_lista(const QString& unit);
     void recarga_unidad(const QString& unit);

@@ -12,6 +12,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
+#include <optional>
 #include <sqlite3.h>
 #include <utility>
 
@@ -45,66 +46,50 @@ template <bool toLower> void caseFunction(sqlite3_context* context, int, sqlite3
     sqlite3_result_text(context, result.constData(), int(result.size()), SQLITE_TRANSIENT);
 }
 
+constexpr unsigned asciiLower(unsigned c) {
+    return (c >= 'A' && c <= 'Z') ? c + 32 : c;
+}
+
 // Text order without regard to case: by the lower-case letters, as citext orders them.
+// Codes and years are plain ASCII: they are compared byte by byte up to the first other
+// letter, from which on both texts are compared whole by their lower-case characters. An
+// ASCII prefix lowers letter by letter, so both ways give one order.
 int compareNoCase(void*, int n1, const void* s1, int n2, const void* s2) {
     const auto* a = static_cast<const unsigned char*>(s1);
     const auto* b = static_cast<const unsigned char*>(s2);
-    bool ascii = true;
-    for (int i = 0; i < n1 && ascii; ++i)
-        ascii = a[i] < 0x80;
-    for (int i = 0; i < n2 && ascii; ++i)
-        ascii = b[i] < 0x80;
-    if (ascii) {
-        const int n = qMin(n1, n2);
-        for (int i = 0; i < n; ++i) {
-            const int ca = (a[i] >= 'A' && a[i] <= 'Z') ? a[i] + 32 : a[i];
-            const int cb = (b[i] >= 'A' && b[i] <= 'Z') ? b[i] + 32 : b[i];
-            if (ca != cb)
-                return ca < cb ? -1 : 1;
-        }
-        return n1 == n2 ? 0 : (n1 < n2 ? -1 : 1);
+    const int n = qMin(n1, n2);
+    int i = 0;
+    for (; i < n; ++i) {
+        if ((a[i] | b[i]) >= 0x80)
+            break;
+        const unsigned ca = asciiLower(a[i]);
+        const unsigned cb = asciiLower(b[i]);
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
     }
-    const QString x = QString::fromUtf8(reinterpret_cast<const char*>(a), n1).toLower();
-    const QString y = QString::fromUtf8(reinterpret_cast<const char*>(b), n2).toLower();
-    const QList<uint> cx = x.toUcs4();
-    const QList<uint> cy = y.toUcs4();
+    if (i == n)
+        return n1 == n2 ? 0 : (n1 < n2 ? -1 : 1);
+    const QList<uint> cx =
+        QString::fromUtf8(reinterpret_cast<const char*>(a + i), n1 - i).toLower().toUcs4();
+    const QList<uint> cy =
+        QString::fromUtf8(reinterpret_cast<const char*>(b + i), n2 - i).toLower().toUcs4();
     const auto order =
         std::lexicographical_compare_three_way(cx.begin(), cx.end(), cy.begin(), cy.end());
     return order < 0 ? -1 : (order > 0 ? 1 : 0);
 }
 
-// X LIKE Y without regard to case: % any run of characters, _ one character, and an
-// optional escape character that makes the next one plain.
-void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
-    for (int i = 0; i < argc; ++i) {
-        if (sqlite3_value_type(argv[i]) == SQLITE_NULL) {
-            sqlite3_result_null(context);
-            return;
-        }
-    }
-    const QList<uint> pattern = utf8Text(argv[0]).toLower().toUcs4();
-    const QList<uint> text = utf8Text(argv[1]).toLower().toUcs4();
-    uint escape = 0;
-    if (argc == 3) {
-        const QList<uint> e = utf8Text(argv[2]).toUcs4();
-        if (e.size() != 1) {
-            sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
-            return;
-        }
-        escape = QString::fromUcs4(reinterpret_cast<const char32_t*>(e.constData()), 1)
-                     .toLower()
-                     .toUcs4()
-                     .value(0);
-    }
+// Whether `text` matches `pattern`, both already in lower case: % any run of characters, _
+// one character, and `escape` (when given) makes the next character plain.
+template <typename Letters>
+bool likeMatches(const Letters& pattern, const Letters& text, std::optional<uint> escape) {
     const qsizetype m = pattern.size();
     const qsizetype n = text.size();
     qsizetype p = 0, t = 0, starP = -1, starT = 0;
-    bool matched = true;
     while (t < n) {
         if (p < m) {
             const uint c = pattern[p];
-            if (argc == 3 && c == escape && p + 1 < m) {
-                if (pattern[p + 1] == text[t]) {
+            if (escape && c == *escape && p + 1 < m) {
+                if (uint(pattern[p + 1]) == uint(text[t])) {
                     p += 2;
                     ++t;
                     continue;
@@ -113,22 +98,62 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
                 starP = ++p;
                 starT = t;
                 continue;
-            } else if (c == u'_' || c == text[t]) {
+            } else if (c == u'_' || c == uint(text[t])) {
                 ++p;
                 ++t;
                 continue;
             }
         }
-        if (starP < 0) {
-            matched = false;
-            break;
-        }
+        if (starP < 0)
+            return false;
         p = starP;
         t = ++starT;
     }
-    while (matched && p < m && pattern[p] == u'%')
+    while (p < m && pattern[p] == u'%')
         ++p;
-    sqlite3_result_int(context, matched && p == m);
+    return p == m;
+}
+
+bool isAscii(sqlite3_value* value) {
+    const auto* s = sqlite3_value_text(value);
+    const int n = sqlite3_value_bytes(value);
+    for (int i = 0; i < n; ++i)
+        if (s[i] >= 0x80)
+            return false;
+    return true;
+}
+
+QByteArray asciiLowered(sqlite3_value* value) {
+    QByteArray bytes(reinterpret_cast<const char*>(sqlite3_value_text(value)),
+                     sqlite3_value_bytes(value));
+    for (char& c : bytes)
+        c = char(asciiLower(uchar(c)));
+    return bytes;
+}
+
+// X LIKE Y without regard to case, for every letter. Texts of ASCII alone, as the codes
+// a report filters by, are matched byte by byte.
+void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
+    for (int i = 0; i < argc; ++i) {
+        if (sqlite3_value_type(argv[i]) == SQLITE_NULL) {
+            sqlite3_result_null(context);
+            return;
+        }
+    }
+    std::optional<uint> escape;
+    if (argc == 3) {
+        const QString e = utf8Text(argv[2]);
+        if (e.toUcs4().size() != 1) {
+            sqlite3_result_error(context, "ESCAPE expression must be a single character", -1);
+            return;
+        }
+        escape = e.toLower().toUcs4().value(0);
+    }
+    const bool matched = isAscii(argv[0]) && isAscii(argv[1])
+                             ? likeMatches(asciiLowered(argv[0]), asciiLowered(argv[1]), escape)
+                             : likeMatches(utf8Text(argv[0]).toLower().toUcs4(),
+                                           utf8Text(argv[1]).toLower().toUcs4(), escape);
+    sqlite3_result_int(context, matched);
 }
 
 void addTextFunctions(const QSqlDatabase& db) {

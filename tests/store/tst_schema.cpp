@@ -232,6 +232,14 @@ private slots:
         // Names sort as a person reads them, capitals among small letters.
         QCOMPARE(matches("res_nombre in ('beta', 'alfa', 'gamma', 'delta')"),
                  QStringList({"Alfa", "beta", "Delta", "gamma"}));
+        // Texts alike up to an accented letter sort by it, after every plain letter, and
+        // a text that begins another comes first.
+        c->execDirect(QStringLiteral("insert into t_responsable (cod_responsable, res_nombre) "
+                                     "values ('20', 'anz'), ('21', 'ANÁ'), ('22', 'an'), "
+                                     "('23', 'Añ'), ('24', 'anb')"));
+        QCOMPARE(matches("res_nombre like 'an%'"), QStringList({"an", "anb", "anz", "ANÁ"}));
+        QCOMPARE(matches("res_nombre > 'ANZ' and res_nombre < 'b'"), QStringList({"ANÁ", "Añ"}));
+        QCOMPARE(matches("res_nombre = 'aná'"), QStringList({"ANÁ"}));
         // A filter of a table row set is such a comparison too.
         Table t(c.get(), QStringLiteral("t_responsable"));
         t.setFilterText(QStringLiteral("res_nombre='o''brien' or res_nombre='ÑANDÚ'"));

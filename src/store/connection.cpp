@@ -320,8 +320,15 @@ void Connection::open() {
 void Connection::prepareDatabase() {
     if (m_target.engine == Engine::PostgreSQL)
         execDirect(QStringLiteral("SET DateStyle TO 'ISO, DMY'"));
-    else
+    else {
         addTextFunctions(database());
+        // The embedded file keeps a write-ahead log: a commit is one write and one flush of
+        // the log instead of a journal written, flushed and removed around a flush of the
+        // file, and readers never wait for a writer. The mode stays with the file; where it
+        // cannot be set (another program holds the file in the old mode) the file works on
+        // as it is.
+        QSqlQuery(database()).exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+    }
     installIfEmpty(*this);
 }
 

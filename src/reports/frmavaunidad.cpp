@@ -56,33 +56,42 @@ TFRMavaunidad::TFRMavaunidad(QWidget* parent)
     LBLtipo = parameter(QStringLiteral("LBLtipo"));
     Label2 = parameter(QStringLiteral("Label2"));
 
-    // The report groups the progress rows by product and year and joins what the grid
-    // shows. The expected progress at the latest report ("parcial1") and the difference
-    // from it ("ejemplo") are not computed by the statement: engines differ in date
-    // arithmetic and rounding, so both are worked out below for each row read.
+    // The report shows, for every product with a progress report, its latest report date,
+    // highest goal and highest percentage, with what the grid shows of its unit. The
+    // progress rows are grouped by product and year before the join: joining each of them
+    // first and grouping the joined rows gives the same rows (every report of a product
+    // meets the same unit, direction and vice-ministry rows) but sorts a dozen times as
+    // many wide rows, seconds on a ten-year office. The outer grouping keeps one row per
+    // product and its joined texts, as when a unit's row is there twice. The expected
+    // progress at the latest report ("parcial1") and the difference from it ("ejemplo") are
+    // not computed by the statement: engines differ in date arithmetic and rounding, so
+    // both are worked out below for each row read.
     Qavaunidad = new Query(
         dtm()->connection(),
         QStringLiteral(
-            "SELECT t_avancepor.cod_area, t_avancepor.id_producto, t_avancepor.gestion, "
-            "Max(t_avancepor.cod_hito) AS MáxDecod_hito, Max(t_avancepor.por_avance) AS "
-            "MáxDepor_avance, Max(t_avancepor.fecha_avance) AS MáxDefecha_avance, "
+            "SELECT avance.cod_area, avance.id_producto, avance.gestion, "
+            "Max(avance.MáxDecod_hito) AS MáxDecod_hito, Max(avance.MáxDepor_avance) "
+            "AS MáxDepor_avance, Max(avance.MáxDefecha_avance) AS MáxDefecha_avance, "
             "t_prodaccion.proy_descorta, t_unidad.uni_sigla, t_direccion.dir_sigla, "
             "t_vicemin.vicmin_sigla, t_unidad.cod_vicemin, t_direccion.cod_direc, "
             "t_unidad.cod_unidad, t_producto.pro_fecini, t_producto.pro_fecfin, t_unidad.tipo "
-            "FROM t_producto INNER JOIN ((((t_avancepor INNER JOIN t_prodaccion ON "
-            "(t_avancepor.id_producto = t_prodaccion.id_proyecto) AND (t_avancepor.gestion = "
-            "t_prodaccion.uni_gestion) AND (t_avancepor.cod_area = t_prodaccion.cod_unidad)) "
+            "FROM t_producto INNER JOIN (((((SELECT cod_area, id_producto, gestion, "
+            "Max(cod_hito) AS MáxDecod_hito, Max(por_avance) AS MáxDepor_avance, "
+            "Max(fecha_avance) AS MáxDefecha_avance FROM t_avancepor GROUP BY cod_area, "
+            "gestion, id_producto) avance INNER JOIN t_prodaccion ON "
+            "(avance.id_producto = t_prodaccion.id_proyecto) AND (avance.gestion = "
+            "t_prodaccion.uni_gestion) AND (avance.cod_area = t_prodaccion.cod_unidad)) "
             "INNER JOIN t_unidad ON (t_prodaccion.uni_gestion = t_unidad.uni_gestion) AND "
             "(t_prodaccion.cod_unidad = t_unidad.cod_unidad)) INNER JOIN t_direccion ON "
             "(t_unidad.uni_gestion = t_direccion.dir_gestion) AND (t_unidad.cod_direc = "
             "t_direccion.cod_direc) AND (t_unidad.cod_vicemin = t_direccion.cod_vicemin)) "
             "INNER JOIN t_vicemin ON (t_direccion.dir_gestion = t_vicemin.vicmin_gestion) AND "
             "(t_direccion.cod_vicemin = t_vicemin.cod_vicemin)) ON (t_producto.pro_gestion = "
-            "t_avancepor.gestion) AND (t_producto.id_producto = t_avancepor.id_producto) AND "
-            "(t_producto.cod_area = t_avancepor.cod_area) where (t_unidad.cod_vicemin like "
+            "avance.gestion) AND (t_producto.id_producto = avance.id_producto) AND "
+            "(t_producto.cod_area = avance.cod_area) where (t_unidad.cod_vicemin like "
             ":vicmin and t_direccion.cod_direc like :dirmin and t_unidad.cod_unidad like "
-            ":unimin and t_unidad.tipo = :tipo) GROUP BY t_avancepor.cod_area, "
-            "t_avancepor.id_producto, t_avancepor.gestion, t_prodaccion.proy_descorta, "
+            ":unimin and t_unidad.tipo = :tipo) GROUP BY avance.cod_area, "
+            "avance.id_producto, avance.gestion, t_prodaccion.proy_descorta, "
             "t_unidad.uni_sigla, t_direccion.dir_sigla, t_vicemin.vicmin_sigla, "
             "t_unidad.cod_vicemin, t_direccion.cod_direc, t_unidad.cod_unidad, "
             "t_producto.pro_fecini, t_producto.pro_fecfin, t_unidad.tipo"),

@@ -213,6 +213,87 @@ private slots:
         QVERIFY(messages->shown().isEmpty());
     }
 
+    // The report's statement groups the progress rows before it joins them; the rows must
+    // be those of grouping the joined rows, as the statement was first written.
+    void groupingFirstGivesTheRowsOfGroupingTheJoin() {
+        for (const QString unit : {"V01D01U01", "V01D01U02", "V02D01U01", "E01C01U01"})
+            for (const QString year : {"2007", "2008"})
+                for (int n = 1; n <= 3; ++n) {
+                    const QString from = year + "-01-01";
+                    if (n == 3) { // no report
+                        product(unit, n, year, "Sin " + unit, from, year + "-12-31", {});
+                        continue;
+                    }
+                    product(
+                        unit, n, year, QString("P%1 %2 %3").arg(n).arg(unit, year), from,
+                        year + "-12-31",
+                        {{year + "-03-01", 30 + n}, {year + "-02-01", 50}, {year + "-05-01", 10}});
+                }
+        // A later goal reported with less: the highest goal, percentage and date of one
+        // product come from different reports.
+        exec("insert into t_hito (cod_area, id_producto, gestion, cod_hito, hito_descr) values "
+             "('V01D01U01', 1, '2008', 2, 'Otra')");
+        exec("insert into t_avancepor (cod_area, id_producto, gestion, cod_hito, correla, "
+             "fecha_avance, por_avance) values ('V01D01U01', 1, '2008', 2, 1, '2008-04-01', 5)");
+        // A unit's row twice, with two abbreviations: each product of it is listed twice.
+        exec("insert into t_unidad (cod_min, cod_vicemin, cod_direc, cod_unidad, uni_gestion, "
+             "uni_nombre, uni_sigla, tipo) values ('MDR', 'V01', 'V01D01', 'V01D01U02', '2008', "
+             "'Copia', 'COP', 'MN')");
+        const QString joinedThenGrouped = QStringLiteral(
+            "SELECT t_avancepor.cod_area, t_avancepor.id_producto, t_avancepor.gestion, "
+            "Max(t_avancepor.cod_hito) AS MáxDecod_hito, Max(t_avancepor.por_avance) AS "
+            "MáxDepor_avance, Max(t_avancepor.fecha_avance) AS MáxDefecha_avance, "
+            "t_prodaccion.proy_descorta, t_unidad.uni_sigla, t_direccion.dir_sigla, "
+            "t_vicemin.vicmin_sigla, t_unidad.cod_vicemin, t_direccion.cod_direc, "
+            "t_unidad.cod_unidad, t_producto.pro_fecini, t_producto.pro_fecfin, t_unidad.tipo "
+            "FROM t_producto INNER JOIN ((((t_avancepor INNER JOIN t_prodaccion ON "
+            "(t_avancepor.id_producto = t_prodaccion.id_proyecto) AND (t_avancepor.gestion = "
+            "t_prodaccion.uni_gestion) AND (t_avancepor.cod_area = t_prodaccion.cod_unidad)) "
+            "INNER JOIN t_unidad ON (t_prodaccion.uni_gestion = t_unidad.uni_gestion) AND "
+            "(t_prodaccion.cod_unidad = t_unidad.cod_unidad)) INNER JOIN t_direccion ON "
+            "(t_unidad.uni_gestion = t_direccion.dir_gestion) AND (t_unidad.cod_direc = "
+            "t_direccion.cod_direc) AND (t_unidad.cod_vicemin = t_direccion.cod_vicemin)) "
+            "INNER JOIN t_vicemin ON (t_direccion.dir_gestion = t_vicemin.vicmin_gestion) AND "
+            "(t_direccion.cod_vicemin = t_vicemin.cod_vicemin)) ON (t_producto.pro_gestion = "
+            "t_avancepor.gestion) AND (t_producto.id_producto = t_avancepor.id_producto) AND "
+            "(t_producto.cod_area = t_avancepor.cod_area) where (t_unidad.cod_vicemin like "
+            ":vicmin and t_direccion.cod_direc like :dirmin and t_unidad.cod_unidad like "
+            ":unimin and t_unidad.tipo = :tipo) GROUP BY t_avancepor.cod_area, "
+            "t_avancepor.id_producto, t_avancepor.gestion, t_prodaccion.proy_descorta, "
+            "t_unidad.uni_sigla, t_direccion.dir_sigla, t_vicemin.vicmin_sigla, "
+            "t_unidad.cod_vicemin, t_direccion.cod_direc, t_unidad.cod_unidad, "
+            "t_producto.pro_fecini, t_producto.pro_fecfin, t_unidad.tipo");
+        auto rowsOf = [](Query& q, const QVariantList& params) {
+            q.setParams(params);
+            q.open();
+            QStringList rows;
+            for (q.first(); !q.eof(); q.next()) {
+                QStringList columns;
+                for (int i = 0; i < 16; ++i)
+                    columns.append(q.value(i).toString());
+                rows.append(columns.join(u'|'));
+            }
+            rows.sort();
+            return rows;
+        };
+        report("Ministerio1", [&](TFRMavaunidad& f) {
+            Query first(f.Qavaunidad->connection(), joinedThenGrouped);
+            first.setFieldType("MáxDefecha_avance", ColumnType::DateTime);
+            first.setFieldType("MáxDepor_avance", ColumnType::Integer);
+            for (const QVariantList& params :
+                 {QVariantList{"%", "%", "%", "MN"}, QVariantList{"%", "%", "%", "EX"},
+                  QVariantList{"%", "%", "V01D01U02", "MN"}, QVariantList{"V01", "%", "%", "MN"},
+                  QVariantList{"%", "V01D01", "V01D01U01", "MN"}}) {
+                const QStringList expected = rowsOf(first, params);
+                QVERIFY(!expected.isEmpty());
+                QCOMPARE(rowsOf(*f.Qavaunidad, params), expected);
+            }
+            // 3 ministry units of two years with two reported products each, one unit
+            // twice in 2008.
+            QCOMPARE(rowsOf(*f.Qavaunidad, {"%", "%", "%", "MN"}).size(), 3 * 2 * 2 + 2);
+        });
+    }
+
     void verMasOpensTheDetailOfTheCurrentRow() {
         product("V01D01U02", 3, "2008", "Local", "2008-01-01", "2008-12-31", {{"2008-02-01", 5}});
         TFRMvermas* detail = program->app().FRMvermas();

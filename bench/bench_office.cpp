@@ -4,6 +4,8 @@
 //
 //   bench_office <server> [runs] [year] [only]
 //
+// With MONITOREO_BENCH_TRACE set, the statements of each action's first run go to stderr.
+//
 // <server> as in the login window: the folder of an embedded store, or a PostgreSQL
 // host[:port] (database "quv"). The actions write: run it on a copy of the office.
 
@@ -93,6 +95,7 @@ void measure(const char* what, int runs, const std::function<void(int run)>& act
     }
     QList<double> ours, theirs;
     bool replayed = true;
+    qsizetype statements = 0;
     for (int i = 0; i < runs; ++i) {
         recorded.clear();
         recording = true;
@@ -101,6 +104,10 @@ void measure(const char* what, int runs, const std::function<void(int run)>& act
         const double ms = t.ms();
         recording = false;
         ours.append(ms);
+        statements = recorded.size();
+        if (i == 0 && qEnvironmentVariableIsSet("MONITOREO_BENCH_TRACE"))
+            for (const EngineReplay::Statement& s : recorded)
+                std::fprintf(stderr, "%s: %s\n", what, qPrintable(s.sql));
         const double e = engine ? engine->run(recorded) : -1;
         replayed = replayed && e >= 0;
         theirs.append(e);
@@ -108,12 +115,12 @@ void measure(const char* what, int runs, const std::function<void(int run)>& act
     const double ourMedian = percentile(ours, 0.5);
     if (replayed) {
         const double engineMedian = percentile(theirs, 0.5);
-        std::printf("| %-44s | %8.2f | %8.2f | %8.2f | %8.2f | %5.2f |\n", what, ourMedian,
-                    percentile(ours, 0.95), engineMedian, percentile(theirs, 0.95),
-                    engineMedian > 0 ? ourMedian / engineMedian : 0.0);
+        std::printf("| %-44s | %3lld | %8.2f | %8.2f | %8.2f | %8.2f | %5.2f |\n", what,
+                    qlonglong(statements), ourMedian, percentile(ours, 0.95), engineMedian,
+                    percentile(theirs, 0.95), engineMedian > 0 ? ourMedian / engineMedian : 0.0);
     } else {
-        std::printf("| %-44s | %8.2f | %8.2f | %8s | %8s | %5s |\n", what, ourMedian,
-                    percentile(ours, 0.95), "-", "-", "-");
+        std::printf("| %-44s | %3lld | %8.2f | %8.2f | %8s | %8s | %5s |\n", what,
+                    qlonglong(statements), ourMedian, percentile(ours, 0.95), "-", "-", "-");
     }
     std::fflush(stdout);
 }
@@ -205,8 +212,8 @@ int main(int argc, char** argv) {
     login->Edit2->setText(QStringLiteral("clave"));
     login->EDIgestion->setEditText(year);
 
-    std::printf("| action | ours median ms | ours p95 ms | engine median ms | engine p95 ms | "
-                "ratio |\n|---|---:|---:|---:|---:|---:|\n");
+    std::printf("| action | statements | ours median ms | ours p95 ms | engine median ms | "
+                "engine p95 ms | ratio |\n|---|---:|---:|---:|---:|---:|---:|\n");
     bool first = true;
     measure("login (the account, then the unit's names)", runs, [&](int) {
         login->guard([&] { login->LBLingresoClick(); });

@@ -63,9 +63,30 @@ void Dataset::setContent(QStringList names, QVector<std::optional<ColumnType>> t
             m_index.insert(m_names[i].toLower(), i);
     m_rows = std::move(rows);
     m_current = m_rows.isEmpty() ? -1 : qBound(0, current, int(m_rows.size()) - 1);
+    emit rowsReset();
+    showCurrent(current);
+}
+
+void Dataset::insertRow(int at, Row row, int current) {
+    m_connection->rowsTouched(this);
+    emit rowAboutToBeInserted(at);
+    m_rows.insert(at, std::move(row));
+    emit rowInserted(at);
+    showCurrent(current);
+}
+
+void Dataset::removeRow(int at, int current) {
+    m_connection->rowsTouched(this);
+    emit rowAboutToBeRemoved(at);
+    m_rows.removeAt(at);
+    emit rowRemoved(at);
+    showCurrent(current);
+}
+
+void Dataset::showCurrent(int current) {
+    m_current = m_rows.isEmpty() ? -1 : qBound(0, current, int(m_rows.size()) - 1);
     m_bof = m_current <= 0;
     m_eof = m_rows.isEmpty();
-    emit rowsReset();
     emit currentChanged(m_current);
     moveDetails();
 }

@@ -106,6 +106,11 @@ signals:
     void closed();
     void rowsAboutToReset();
     void rowsReset();
+    // One row added at or removed from `row`; the others stay as they were.
+    void rowAboutToBeInserted(int row);
+    void rowInserted(int row);
+    void rowAboutToBeRemoved(int row);
+    void rowRemoved(int row);
     void rowValuesChanged(int row);
     void currentChanged(int row);
 
@@ -118,6 +123,10 @@ protected:
     // Replaces the rows; the current row becomes `current` (clamped), or the first.
     void setContent(QStringList names, QVector<std::optional<ColumnType>> types, QVector<Row> rows,
                     int current = 0);
+    // Adds one row at `at`, or removes the row at `at`, without reading or copying the
+    // others; the current row becomes `current` (clamped).
+    void insertRow(int at, Row row, int current);
+    void removeRow(int at, int current);
     void markOpen();
     int requireField(const Field& field) const;
     void setCurrent(int row);
@@ -134,6 +143,8 @@ protected:
 
 private:
     void moveDetails();
+    // Makes `current` (clamped) the current row and tells those who show it.
+    void showCurrent(int current);
 
     Connection* m_connection;
     QList<DetailLink*> m_details;

@@ -10,6 +10,12 @@ DataSource::DataSource(Dataset* dataset, QObject* parent)
     , m_dataset(dataset) {
     connect(dataset, &Dataset::rowsAboutToReset, this, &DataSource::beginResetModel);
     connect(dataset, &Dataset::rowsReset, this, &DataSource::endResetModel);
+    connect(dataset, &Dataset::rowAboutToBeInserted, this,
+            [this](int row) { beginInsertRows({}, row, row); });
+    connect(dataset, &Dataset::rowInserted, this, &DataSource::endInsertRows);
+    connect(dataset, &Dataset::rowAboutToBeRemoved, this,
+            [this](int row) { beginRemoveRows({}, row, row); });
+    connect(dataset, &Dataset::rowRemoved, this, &DataSource::endRemoveRows);
     connect(dataset, &Dataset::rowValuesChanged, this, [this](int row) {
         if (row >= 0 && row < rowCount())
             emit dataChanged(index(row, 0), index(row, columnCount() - 1));

@@ -299,14 +299,11 @@ void Table::append() {
         throw StoreError(QStringLiteral("%1: la tabla no está abierta").arg(m_def->name));
     leavingRow();
     m_rowBeforeAppend = currentRow();
-    QVector<Row> all = rows();
     Row row;
     row.values.resize(m_def->columns.size());
-    all.append(row);
     m_buffer = row.values;
-    QVector<std::optional<ColumnType>> columnTypes = types();
-    const int at = int(all.size()) - 1;
-    setContent(m_def->columnNames(), columnTypes, std::move(all), at);
+    const int at = rowCount();
+    insertRow(at, std::move(row), at);
     setState(State::Insert);
 }
 
@@ -382,11 +379,8 @@ void Table::post() {
 
 void Table::cancel() {
     if (m_state == State::Insert) {
-        QVector<Row> all = rows();
-        all.removeAt(currentRow());
         setState(State::Browse);
-        QVector<std::optional<ColumnType>> columnTypes = types();
-        setContent(m_def->columnNames(), columnTypes, std::move(all), m_rowBeforeAppend);
+        removeRow(currentRow(), m_rowBeforeAppend);
     } else if (m_state == State::Edit) {
         setState(State::Browse);
         rowValuesChangedAt(currentRow());
@@ -417,11 +411,7 @@ void Table::remove() {
     q.finish();
     if (!removed)
         throw rowGone();
-    QVector<Row> all = rows();
-    all.removeAt(at);
-    QVector<std::optional<ColumnType>> columnTypes = types();
-    const int next = qMin(at, int(all.size()) - 1);
-    setContent(m_def->columnNames(), columnTypes, std::move(all), next);
+    removeRow(at, qMin(at, rowCount() - 2));
 }
 
 QString Table::sameRow(const Row& row, const QList<int>& alsoColumns, QVariantList& params) const {

@@ -22,6 +22,8 @@ void DBLookupComboBox::setListSource(DataSource* source, const QString& keyField
     m_listField = listField;
     setModel(source);
     connect(source, &QAbstractItemModel::modelReset, this, &DBLookupComboBox::showKey);
+    connect(source, &QAbstractItemModel::rowsInserted, this, &DBLookupComboBox::showKey);
+    connect(source, &QAbstractItemModel::rowsRemoved, this, &DBLookupComboBox::showKey);
     showKey();
 }
 

@@ -1,6 +1,7 @@
 #include "core/error.h"
 #include "core/money.h"
 #include "fixture/storetest.h"
+#include "store/datasource.h"
 #include "store/query.h"
 #include "store/storeerror.h"
 #include "store/table.h"
@@ -310,6 +311,51 @@ private slots:
         t.cancel();
         QCOMPARE(t.currentRow(), 4);
         QCOMPARE(t.text(QStringLiteral("mes")), QStringLiteral("Mayo"));
+    }
+
+    // Adding, cancelling and removing a row tell what shows the rows of that one row: a
+    // long list keeps its place and its other rows.
+    void oneRowAddedOrRemovedIsNoNewReading() {
+        Table t(c.get(), QStringLiteral("t_mes"));
+        DataSource source(&t);
+        t.open();
+        t.moveTo(3);
+        QSignalSpy resets(&source, &QAbstractItemModel::modelReset);
+        QSignalSpy inserted(&source, &QAbstractItemModel::rowsInserted);
+        QSignalSpy removed(&source, &QAbstractItemModel::rowsRemoved);
+        QSignalSpy moved(&t, &Dataset::currentChanged);
+
+        t.append();
+        QCOMPARE(inserted.size(), 1);
+        QCOMPARE(inserted[0][1].toInt(), 12);
+        QCOMPARE(source.rowCount(), 13);
+        QCOMPARE(t.currentRow(), 12);
+        QCOMPARE(moved.last()[0].toInt(), 12);
+        t.setField(QStringLiteral("num"), 13);
+        t.setField(QStringLiteral("mes"), QStringLiteral("Aguinaldo"));
+        QCOMPARE(source.data(source.index(12, t.fieldIndex("mes"))).toString(),
+                 QStringLiteral("Aguinaldo"));
+        t.cancel();
+        QCOMPARE(removed.size(), 1);
+        QCOMPARE(source.rowCount(), 12);
+        QCOMPARE(t.currentRow(), 3);
+
+        // The last row removed: the row before it becomes the current one.
+        t.last();
+        t.remove();
+        QCOMPARE(removed.size(), 2);
+        QCOMPARE(removed[1][1].toInt(), 11);
+        QCOMPARE(t.currentRow(), 10);
+        QCOMPARE(t.text(QStringLiteral("mes")), QStringLiteral("Noviembre"));
+        QCOMPARE(source.data(source.index(10, t.fieldIndex("mes"))).toString(),
+                 QStringLiteral("Noviembre"));
+        // A row in the middle: the one after it takes its place.
+        t.moveTo(0);
+        t.remove();
+        QCOMPARE(t.text(QStringLiteral("mes")), QStringLiteral("Febrero"));
+        QCOMPARE(source.rowCount(), 10);
+        QCOMPARE(resets.size(), 0);
+        QCOMPARE(db->scalar(QStringLiteral("select count(*) from t_mes")).toInt(), 10);
     }
 
     void refreshStaysOnTheSameRow() {

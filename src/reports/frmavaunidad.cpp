@@ -62,7 +62,12 @@ TFRMavaunidad::TFRMavaunidad(QWidget* parent)
     // first and grouping the joined rows gives the same rows (every report of a product
     // meets the same unit, direction and vice-ministry rows) but sorts a dozen times as
     // many wide rows, seconds on a ten-year office. The outer grouping keeps one row per
-    // product and its joined texts, as when a unit's row is there twice. The expected
+    // product and its joined texts, as when a unit's row is there twice. A level left at
+    // "Todos" ("%") is no condition at all rather than a LIKE that every row passes: the
+    // engines cannot tell how many rows such a LIKE keeps (PostgreSQL guesses one in two
+    // hundred), and a join order made for a handful of units runs for minutes on
+    // thousands (the joins on the three codes keep out empty ones, which LIKE would). Each
+    // level's value is therefore given twice. The expected
     // progress at the latest report ("parcial1") and the difference from it ("ejemplo") are
     // not computed by the statement: engines differ in date arithmetic and rounding, so
     // both are worked out below for each row read.
@@ -88,9 +93,10 @@ TFRMavaunidad::TFRMavaunidad(QWidget* parent)
             "INNER JOIN t_vicemin ON (t_direccion.dir_gestion = t_vicemin.vicmin_gestion) AND "
             "(t_direccion.cod_vicemin = t_vicemin.cod_vicemin)) ON (t_producto.pro_gestion = "
             "avance.gestion) AND (t_producto.id_producto = avance.id_producto) AND "
-            "(t_producto.cod_area = avance.cod_area) where (t_unidad.cod_vicemin like "
-            ":vicmin and t_direccion.cod_direc like :dirmin and t_unidad.cod_unidad like "
-            ":unimin and t_unidad.tipo = :tipo) GROUP BY avance.cod_area, "
+            "(t_producto.cod_area = avance.cod_area) where ((:vicmin = '%' or t_unidad.cod_vicemin "
+            "like :vicmin) and (:dirmin = '%' or "
+            "t_direccion.cod_direc like :dirmin) and (:unimin = '%' or t_unidad.cod_unidad like "
+            ":unimin) and t_unidad.tipo = :tipo) GROUP BY avance.cod_area, "
             "avance.id_producto, avance.gestion, t_prodaccion.proy_descorta, "
             "t_unidad.uni_sigla, t_direccion.dir_sigla, t_vicemin.vicmin_sigla, "
             "t_unidad.cod_vicemin, t_direccion.cod_direc, t_unidad.cod_unidad, "
@@ -226,7 +232,7 @@ DBGrid::CellColours TFRMavaunidad::colourOf(int r) const {
 void TFRMavaunidad::abre_reporte(const QString& vicmin, const QString& dirmin,
                                  const QString& unimin) {
     Qavaunidad->close();
-    Qavaunidad->setParams({vicmin, dirmin, unimin, LBLtipo->text()});
+    Qavaunidad->setParams({vicmin, vicmin, dirmin, dirmin, unimin, unimin, LBLtipo->text()});
     Qavaunidad->open();
 }
 

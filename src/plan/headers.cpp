@@ -2,6 +2,7 @@
 
 #include "store/numbers.h"
 #include "store/query.h"
+#include "store/table.h"
 
 ProductHeaders::ProductHeaders(Connection* connection, QObject* parent)
     : QObject(parent)
@@ -38,6 +39,25 @@ qint64 ProductHeaders::newNumber(const QString& unit, const QString& year) {
                        Filter::equals(QStringLiteral("cod_unidad"), unit)
                            .andEquals(QStringLiteral("uni_gestion"), year),
                        NumberRule::Highest);
+}
+
+qint64 ProductHeaders::add(Table* headers, const QString& unit, const QString& year,
+                           const Texts& texts) {
+    if (headers->state() != Table::State::Insert) {
+        if (!headers->isOpen())
+            headers->open();
+        headers->append();
+    }
+    const qint64 number = newNumber(unit, year);
+    headers->setField(QStringLiteral("cod_unidad"), unit);
+    headers->setField(QStringLiteral("id_proyecto"), number);
+    headers->setField(QStringLiteral("uni_gestion"), year);
+    headers->setField(QStringLiteral("proy_descorta"), texts.descorta);
+    headers->setField(QStringLiteral("proy_descripcion"), texts.descripcion);
+    headers->setField(QStringLiteral("proy_resultado"), texts.resultado);
+    headers->setField(QStringLiteral("proy_ok"), QStringLiteral("S"));
+    headers->post();
+    return number;
 }
 
 void ProductHeaders::modify(const ProductKey& key, const Texts& texts) {

@@ -3,6 +3,7 @@
 #include "plan/headers.h"
 #include "store/actionscope.h"
 #include "store/storeerror.h"
+#include "store/table.h"
 
 #include <QTest>
 
@@ -49,6 +50,31 @@ private slots:
         header(QStringLiteral("U2"), 30, QStringLiteral("2008"), QStringLiteral("S"));
         ActionScope action;
         QCOMPARE(headers.newNumber(QStringLiteral("u1"), QStringLiteral("2008")), 8);
+    }
+
+    void aNewHeaderIsTheRowBeingTypedWithTheNextNumberActive() {
+        for (int n : {1, 2, 7})
+            header(QStringLiteral("U1"), n, QStringLiteral("2008"), QStringLiteral("N"));
+        ProductHeaders headers(c.get());
+        Table typed(c.get(), QStringLiteral("t_prodaccion"));
+        typed.open();
+        typed.append();
+        {
+            ActionScope action;
+            QCOMPARE(headers.add(&typed, QStringLiteral("U1"), QStringLiteral("2008"),
+                                 {QStringLiteral("Riego"), QStringLiteral("Obras"),
+                                  QStringLiteral("Hectáreas"), QStringLiteral("N")}),
+                     8);
+            // Without a row being typed, one is appended.
+            QCOMPARE(headers.add(&typed, QStringLiteral("U1"), QStringLiteral("2008"), {}), 9);
+            action.commit();
+        }
+        QCOMPARE(
+            db->rows(QStringLiteral("select id_proyecto, proy_descorta, proy_descripcion, "
+                                    "proy_resultado, proy_ok from t_prodaccion where "
+                                    "id_proyecto > 7 order by id_proyecto")),
+            QStringList({QStringLiteral("8 Riego Obras Hectáreas S"), QStringLiteral("9    S")}));
+        QCOMPARE(count(QStringLiteral("t_prodaccion")), qint64(5));
     }
 
     void changingAndReactivating() {

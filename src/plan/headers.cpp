@@ -72,6 +72,10 @@ void ProductHeaders::reactivate(const QString& unit, const QString& year) {
 }
 
 void ProductHeaders::remove(const ProductKey& key, const QString& productUnit) {
+    // The goal lock first, as storing a goal takes it: a goal being stored on the product
+    // at another workstation, with its product row, is stored before the deletion reads
+    // what to delete, and goes with the rest.
+    lockForOwnNumbers(*m_connection, QStringLiteral("t_hito"));
     Qdelprod->setParams({key.unit, key.number, key.year});
     Qdelprod->exec();
     Qdelpro->setParams({productUnit, key.number, key.year});

@@ -41,7 +41,8 @@ public:
     // Every header of the unit and year active ("S") again.
     void reactivate(const QString& unit, const QString& year);
     // The header, then the product row of `productUnit` (the unit the browser lists), then
-    // the goals.
+    // the goals; a goal being stored on the product at another workstation is waited for
+    // and deleted with them.
     void remove(const ProductKey& key, const QString& productUnit);
 
     Query* Qmuestrametas;

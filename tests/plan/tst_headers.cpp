@@ -120,7 +120,11 @@ private slots:
         twoProductsOneReported();
         ProductHeaders headers(c.get());
         const ProductKey first{QStringLiteral("U1"), 1, QStringLiteral("2008")};
-        headers.remove(first, QStringLiteral("U1"));
+        {
+            ActionScope action;
+            headers.remove(first, QStringLiteral("U1"));
+            action.commit();
+        }
         QCOMPARE(headers.goalCount(first), 0);
         QCOMPARE(count(QStringLiteral("t_prodaccion")), qint64(1));
         QCOMPARE(count(QStringLiteral("t_producto")), qint64(1));

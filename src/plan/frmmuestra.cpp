@@ -553,20 +553,7 @@ void TFRMmuestra::BTNgrabaprodClick() {
     const QString descripcion = DBMemo3->toPlainText();
     const QString resultado = DBMemo4->toPlainText();
     Table* headers = dtm()->ADOTprodacc;
-    if (headers->state() != Table::State::Insert) {
-        if (!headers->isOpen())
-            headers->open();
-        headers->append();
-    }
-    const qint64 number = registros->newNumber(unit, year);
-    headers->setField(QStringLiteral("cod_unidad"), unit);
-    headers->setField(QStringLiteral("id_proyecto"), number);
-    headers->setField(QStringLiteral("uni_gestion"), year);
-    headers->setField(QStringLiteral("proy_descorta"), descorta);
-    headers->setField(QStringLiteral("proy_descripcion"), descripcion);
-    headers->setField(QStringLiteral("proy_resultado"), resultado);
-    headers->setField(QStringLiteral("proy_ok"), QStringLiteral("S"));
-    headers->post();
+    registros->add(headers, unit, year, {descorta, descripcion, resultado, QString()});
     headers->refresh();
     abre_lista(unit);
     inform(QStringLiteral("Registro grabado en la Base de Datos"));

@@ -204,6 +204,9 @@ GoalEntry::Outcome GoalEntry::storeGoal(const ProductKey& key, const NewGoal& go
 
 GoalEntry::Undone GoalEntry::undo(const ProductKey& key) {
     lockGoals();
+    // The list as stored now: another workstation may have stored or undone goals of the
+    // product since this one was shown, and the last entered goal is the last one stored.
+    abre_hito(key);
     const int listed = ADOQhito->rowCount();
     if (listed < 2)
         return Undone::Nothing;

@@ -72,7 +72,8 @@ public:
         // The last entered goal is gone; the closing goal follows the one before it.
         LastGoal,
     };
-    // "Deshacer": removes the last entered goal of the list as last loaded.
+    // "Deshacer": removes the last entered goal of the list, read again as stored (another
+    // workstation may have changed it since it was shown).
     Undone undo(const ProductKey& key);
 
     // The dates of the product's stored row; none when the product has no row.

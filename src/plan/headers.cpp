@@ -2,6 +2,7 @@
 
 #include "store/numbers.h"
 #include "store/query.h"
+#include "store/table.h"
 
 ProductHeaders::ProductHeaders(Connection* connection, QObject* parent)
     : QObject(parent)
@@ -40,6 +41,25 @@ qint64 ProductHeaders::newNumber(const QString& unit, const QString& year) {
                        NumberRule::Highest);
 }
 
+qint64 ProductHeaders::add(Table* headers, const QString& unit, const QString& year,
+                           const Texts& texts) {
+    if (headers->state() != Table::State::Insert) {
+        if (!headers->isOpen())
+            headers->open();
+        headers->append();
+    }
+    const qint64 number = newNumber(unit, year);
+    headers->setField(QStringLiteral("cod_unidad"), unit);
+    headers->setField(QStringLiteral("id_proyecto"), number);
+    headers->setField(QStringLiteral("uni_gestion"), year);
+    headers->setField(QStringLiteral("proy_descorta"), texts.descorta);
+    headers->setField(QStringLiteral("proy_descripcion"), texts.descripcion);
+    headers->setField(QStringLiteral("proy_resultado"), texts.resultado);
+    headers->setField(QStringLiteral("proy_ok"), QStringLiteral("S"));
+    headers->post();
+    return number;
+}
+
 void ProductHeaders::modify(const ProductKey& key, const Texts& texts) {
     Qmodifica->setParams({texts.descorta, texts.descripcion, texts.resultado, texts.ok, key.unit,
                           key.number, key.year});
@@ -52,6 +72,10 @@ void ProductHeaders::reactivate(const QString& unit, const QString& year) {
 }
 
 void ProductHeaders::remove(const ProductKey& key, const QString& productUnit) {
+    // The goal lock first, as storing a goal takes it: a goal being stored on the product
+    // at another workstation, with its product row, is stored before the deletion reads
+    // what to delete, and goes with the rest.
+    lockForOwnNumbers(*m_connection, QStringLiteral("t_hito"));
     Qdelprod->setParams({key.unit, key.number, key.year});
     Qdelprod->exec();
     Qdelpro->setParams({productUnit, key.number, key.year});

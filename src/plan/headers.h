@@ -6,12 +6,13 @@
 
 class Connection;
 class Query;
+class Table;
 
 // The headers of a unit's products in a year, as the register browser keeps them: each
-// new header takes the next number of its unit and year, a header is changed in place,
-// every header of the unit and year can be made active again, and deleting a header
-// removes its product row and its goals with it (its progress reports, attributes and
-// budget stay).
+// new header takes the next number of its unit and year and is written active, a header
+// is changed in place, every header of the unit and year can be made active again, and
+// deleting a header removes its product row and its goals with it (its progress reports,
+// attributes and budget stay).
 //
 // Each operation is meant to run inside one user action.
 class ProductHeaders : public QObject {
@@ -31,12 +32,17 @@ public:
         QString resultado;
         QString ok;
     };
+    // "Grabar registro": writes the new header, appended to `headers` (the row being typed,
+    // or a new one), with the next number of the unit and year, active ("S") whatever
+    // `texts.ok` holds. Returns its number.
+    qint64 add(Table* headers, const QString& unit, const QString& year, const Texts& texts);
     // Writes the header's texts and its active flag.
     void modify(const ProductKey& key, const Texts& texts);
     // Every header of the unit and year active ("S") again.
     void reactivate(const QString& unit, const QString& year);
     // The header, then the product row of `productUnit` (the unit the browser lists), then
-    // the goals.
+    // the goals; a goal being stored on the product at another workstation is waited for
+    // and deleted with them.
     void remove(const ProductKey& key, const QString& productUnit);
 
     Query* Qmuestrametas;

@@ -73,7 +73,8 @@ std::optional<QDate> ProgressReports::lastReportDate(const ProductKey& key) {
     return day;
 }
 
-ProgressReports::Outcome ProgressReports::store(const ProductKey& key, const Report& report) {
+ProgressReports::Outcome ProgressReports::store(const ProductKey& key, const Report& report,
+                                                qint64* number) {
     // The number first: it keeps the other workstations from reporting on the goal until
     // this action ends, so that the last percentage read next is still the last.
     const qint64 correla =
@@ -90,6 +91,8 @@ ProgressReports::Outcome ProgressReports::store(const ProductKey& key, const Rep
                         report.percentage, report.user.left(10), report.description,
                         report.clarification, report.expected});
     Qinsert->exec();
+    if (number)
+        *number = correla;
     if (report.percentage != report.goalPercentage)
         return Outcome::Stored;
     Qupdateregistro->setParams({key.unit, key.number, key.year, report.goal});

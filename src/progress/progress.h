@@ -54,8 +54,8 @@ public:
     // "Grabar": refuses a percentage outside [last report, goal's percentage]; otherwise
     // stores the report with the goal's next number (taken so that two workstations
     // reporting on the same goal never share one) and closes the goal when the report
-    // reaches its percentage.
-    Outcome store(const ProductKey& key, const Report& report);
+    // reaches its percentage. `number`, when given, receives the stored report's number.
+    Outcome store(const ProductKey& key, const Report& report, qint64* number = nullptr);
 
     Query* Qmaxfecha;
     Query* Qmaxporava;

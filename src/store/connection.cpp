@@ -8,12 +8,15 @@
 #include <QAtomicInt>
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
+#include <chrono>
 #include <optional>
 #include <sqlite3.h>
+#include <thread>
 #include <utility>
 
 namespace {
@@ -22,7 +25,7 @@ namespace {
 thread_local QList<Connection*> registry;
 QAtomicInt counter;
 
-// A reader waits this long for another program's write before giving up.
+// A statement waits this long for another program's lock before giving up.
 constexpr int busyTimeoutMs = 10000;
 // An address that does not answer fails after this many seconds instead of the
 // system's minutes.
@@ -175,6 +178,33 @@ void addTextFunctions(const QSqlDatabase& db) {
     sqlite3_create_collation_v2(s, "NOCASE", SQLITE_UTF8, nullptr, &compareNoCase, nullptr);
 }
 
+// Waiting for another program's lock on the embedded store. SQLite's own wait sleeps
+// longer and longer, a tenth of a second between tries in the end; but a workstation
+// storing one action after another frees the store only for moments between its actions,
+// and a tenth of a second sees one of those moments so seldom that the waiting workstation
+// gave up after its ten seconds. Trying again about every millisecond (a little more or less,
+// so that two waiting programs do not keep step) soon catches one of those moments.
+thread_local std::chrono::steady_clock::time_point waitingSince;
+
+int waitForLock(void*, int tries) {
+    const auto now = std::chrono::steady_clock::now();
+    if (tries == 0) // SQLite counts the tries of each statement from 0
+        waitingSince = now;
+    if (now - waitingSince >= std::chrono::milliseconds(busyTimeoutMs))
+        return 0;
+    std::this_thread::sleep_for(
+        std::chrono::microseconds(QRandomGenerator::global()->bounded(500, 1500)));
+    return 1;
+}
+
+void waitForLocksOften(const QSqlDatabase& db) {
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return;
+    if (sqlite3* s = *static_cast<sqlite3* const*>(handle.constData()))
+        sqlite3_busy_handler(s, &waitForLock, nullptr);
+}
+
 QString folderPath(const QString& text) {
     if (text == QLatin1String("~"))
         return QDir::homePath();
@@ -318,16 +348,17 @@ void Connection::open() {
 }
 
 void Connection::prepareDatabase() {
-    if (m_target.engine == Engine::PostgreSQL)
-        execDirect(QStringLiteral("SET DateStyle TO 'ISO, DMY'"));
-    else {
+    if (m_target.engine == Engine::SQLite) {
         addTextFunctions(database());
+        waitForLocksOften(database());
         // The embedded file keeps a write-ahead log: a commit is one write and one flush of
         // the log instead of a journal written, flushed and removed around a flush of the
         // file, and readers never wait for a writer. The mode stays with the file; where it
         // cannot be set (another program holds the file in the old mode) the file works on
         // as it is.
         QSqlQuery(database()).exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+    } else {
+        execDirect(QStringLiteral("SET DateStyle TO 'ISO, DMY'"));
     }
     installIfEmpty(*this);
 }

@@ -3,6 +3,7 @@
 #include "plan/headers.h"
 #include "store/actionscope.h"
 #include "store/storeerror.h"
+#include "store/table.h"
 
 #include <QTest>
 
@@ -51,6 +52,31 @@ private slots:
         QCOMPARE(headers.newNumber(QStringLiteral("u1"), QStringLiteral("2008")), 8);
     }
 
+    void aNewHeaderIsTheRowBeingTypedWithTheNextNumberActive() {
+        for (int n : {1, 2, 7})
+            header(QStringLiteral("U1"), n, QStringLiteral("2008"), QStringLiteral("N"));
+        ProductHeaders headers(c.get());
+        Table typed(c.get(), QStringLiteral("t_prodaccion"));
+        typed.open();
+        typed.append();
+        {
+            ActionScope action;
+            QCOMPARE(headers.add(&typed, QStringLiteral("U1"), QStringLiteral("2008"),
+                                 {QStringLiteral("Riego"), QStringLiteral("Obras"),
+                                  QStringLiteral("Hectáreas"), QStringLiteral("N")}),
+                     8);
+            // Without a row being typed, one is appended.
+            QCOMPARE(headers.add(&typed, QStringLiteral("U1"), QStringLiteral("2008"), {}), 9);
+            action.commit();
+        }
+        QCOMPARE(
+            db->rows(QStringLiteral("select id_proyecto, proy_descorta, proy_descripcion, "
+                                    "proy_resultado, proy_ok from t_prodaccion where "
+                                    "id_proyecto > 7 order by id_proyecto")),
+            QStringList({QStringLiteral("8 Riego Obras Hectáreas S"), QStringLiteral("9    S")}));
+        QCOMPARE(count(QStringLiteral("t_prodaccion")), qint64(5));
+    }
+
     void changingAndReactivating() {
         header(QStringLiteral("U1"), 1, QStringLiteral("2008"), QStringLiteral("N"));
         header(QStringLiteral("U1"), 2, QStringLiteral("2008"), QStringLiteral("X"));
@@ -94,7 +120,11 @@ private slots:
         twoProductsOneReported();
         ProductHeaders headers(c.get());
         const ProductKey first{QStringLiteral("U1"), 1, QStringLiteral("2008")};
-        headers.remove(first, QStringLiteral("U1"));
+        {
+            ActionScope action;
+            headers.remove(first, QStringLiteral("U1"));
+            action.commit();
+        }
         QCOMPARE(headers.goalCount(first), 0);
         QCOMPARE(count(QStringLiteral("t_prodaccion")), qint64(1));
         QCOMPARE(count(QStringLiteral("t_producto")), qint64(1));

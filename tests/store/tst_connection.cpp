@@ -4,8 +4,10 @@
 #include "store/storeerror.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTest>
 #include <atomic>
+#include <chrono>
 #include <thread>
 
 class TestConnection : public QObject {
@@ -153,6 +155,57 @@ private slots:
             other.join();
         }
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    }
+
+    void embeddedStoreLetsAWaitingWriterInBetweenAnotherOnesActions() {
+        using namespace std::chrono_literals;
+        TestDatabase db(Engine::SQLite);
+        db.connect(); // the tables, before both
+        std::atomic<bool> stop = false;
+        std::atomic<int> actions = 0;
+        QString failure;
+        // One workstation stores action after action, each holding the store for 50 ms,
+        // with a millisecond between them.
+        std::thread busy([&] {
+            try {
+                Connection c;
+                db.attach(c);
+                c.open();
+                QElapsedTimer running;
+                running.start();
+                while (!stop && running.elapsed() < 15000) {
+                    ActionScope action;
+                    c.aboutToWrite(); // holds the write lock
+                    c.execDirect(QStringLiteral("update t_mes set mes = mes where num = 1"));
+                    std::this_thread::sleep_for(50ms);
+                    action.commit();
+                    ++actions;
+                    std::this_thread::sleep_for(1ms);
+                }
+            } catch (const Error& e) {
+                failure = e.message();
+            }
+        });
+        while (actions < 2)
+            QTest::qWait(5);
+        // Another one's action gets the store in one of those moments, long before its
+        // waiting would run out.
+        Connection other;
+        db.attach(other);
+        other.open();
+        QElapsedTimer waiting;
+        waiting.start();
+        {
+            ActionScope action;
+            other.aboutToWrite();
+            other.execDirect(QStringLiteral("update t_mes set mes = mes where num = 2"));
+            action.commit();
+        }
+        const qint64 waited = waiting.elapsed();
+        stop = true;
+        busy.join();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        QVERIFY2(waited < 1000, qPrintable(QStringLiteral("waited %1 ms").arg(waited)));
     }
 };
 

@@ -15,12 +15,15 @@
 
 namespace {
 
-QSet<QString> existingTables(Connection& c) {
+// The names of the tables and indexes the database holds, in lower case.
+QSet<QString> existingObjects(Connection& c) {
     QSqlQuery q(c.database());
-    const QString sql = c.engine() == Engine::SQLite
-                            ? QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")
-                            : QStringLiteral("SELECT table_name FROM information_schema.tables "
-                                             "WHERE table_schema = current_schema()");
+    const QString sql =
+        c.engine() == Engine::SQLite
+            ? QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('table', 'index')")
+            : QStringLiteral("SELECT c.relname FROM pg_catalog.pg_class c JOIN "
+                             "pg_catalog.pg_namespace n ON n.oid = c.relnamespace WHERE "
+                             "n.nspname = current_schema() AND c.relkind IN ('r', 'i')");
     if (!q.exec(sql))
         throw StoreError(engineMessage(q.lastError()));
     QSet<QString> names;
@@ -28,6 +31,17 @@ QSet<QString> existingTables(Connection& c) {
         names.insert(q.value(0).toString().toLower());
     q.finish();
     return names;
+}
+
+bool holdsEverything(const QSet<QString>& present) {
+    for (const TableDef& t : schemaTables()) {
+        if (!present.contains(t.name.toLower()))
+            return false;
+        for (const IndexDef& index : t.indexes)
+            if (!present.contains(index.name.toLower()))
+                return false;
+    }
+    return true;
 }
 
 QVariant csvValue(const QString& text, const ColumnDef& column) {
@@ -91,14 +105,8 @@ void loadTable(Connection& c, const TableDef& table) {
 } // namespace
 
 void installIfEmpty(Connection& c) {
-    {
-        const QSet<QString> present = existingTables(c);
-        bool complete = true;
-        for (const TableDef& t : schemaTables())
-            complete = complete && present.contains(t.name.toLower());
-        if (complete)
-            return;
-    }
+    if (holdsEverything(existingObjects(c)))
+        return;
     const bool pg = c.engine() == Engine::PostgreSQL;
     c.execDirect(pg ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
     try {
@@ -107,15 +115,20 @@ void installIfEmpty(Connection& c) {
             // The type of texts that compare without regard to case.
             c.execDirect(QStringLiteral("CREATE EXTENSION IF NOT EXISTS citext"));
         }
-        const QSet<QString> present = existingTables(c);
+        const QSet<QString> present = existingObjects(c);
         bool empty = true;
         for (const TableDef& t : schemaTables())
             empty = empty && !present.contains(t.name.toLower());
         for (const TableDef& t : schemaTables()) {
-            if (present.contains(t.name.toLower()))
+            if (!present.contains(t.name.toLower())) {
+                for (const QString& statement : createStatements(t, c.engine()))
+                    c.execDirect(statement);
                 continue;
-            for (const QString& statement : createStatements(t, c.engine()))
-                c.execDirect(statement);
+            }
+            // A database made before an index was added gets it now, once.
+            for (const IndexDef& index : t.indexes)
+                if (!present.contains(index.name.toLower()))
+                    c.execDirect(createIndexStatement(t, index));
         }
         if (empty)
             for (const TableDef& t : schemaTables())

@@ -163,12 +163,16 @@ QList<TableDef> buildTables() {
                txt("hito_descor", 50), txt("ava_observa", 1),  txt("ava_obs1", 250),
                txt("ava_obs2", 250),   txt("ava_obs3", 250),   txt("ava_obs", 250)},
               {idx("t_hito_clave", {"cod_area", "gestion", "id_producto", "cod_hito"})}});
-    t.append({"t_avancepor",
-              {txt("cod_area", 12), num("id_producto"), txt("gestion", 4), num("cod_hito"),
-               num("correla"), dat("fecha_avance"), num("por_avance"), txt("usuario", 10),
-               memo("descr"), memo("aclara"), num("avance_dia")},
-              {idx("t_avancepor_clave",
-                   {"cod_area", "gestion", "id_producto", "cod_hito", "correla"})}});
+    t.append(
+        {"t_avancepor",
+         {txt("cod_area", 12), num("id_producto"), txt("gestion", 4), num("cod_hito"),
+          num("correla"), dat("fecha_avance"), num("por_avance"), txt("usuario", 10), memo("descr"),
+          memo("aclara"), num("avance_dia")},
+         {idx("t_avancepor_clave", {"cod_area", "gestion", "id_producto", "cod_hito", "correla"}),
+          // The latest report, highest goal and percentage of every product, as the
+          // unit report reads them, without reading the reports themselves.
+          idx("t_avancepor_avance",
+              {"cod_area", "gestion", "id_producto", "cod_hito", "por_avance", "fecha_avance"})}});
 
     // Attributes of a product.
     t.append({"p_unimun",
@@ -370,13 +374,15 @@ QStringList createStatements(const TableDef& table, Engine engine) {
         columns.append(columnDdl(c, engine));
     QStringList statements{QStringLiteral("CREATE TABLE %1 (%2)")
                                .arg(quotedName(table.name), columns.join(QStringLiteral(", ")))};
-    for (const IndexDef& index : table.indexes) {
-        QStringList cols;
-        for (const QString& c : index.columns)
-            cols.append(quotedName(c));
-        statements.append(QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
-                              .arg(quotedName(index.name), quotedName(table.name),
-                                   cols.join(QStringLiteral(", "))));
-    }
+    for (const IndexDef& index : table.indexes)
+        statements.append(createIndexStatement(table, index));
     return statements;
+}
+
+QString createIndexStatement(const TableDef& table, const IndexDef& index) {
+    QStringList cols;
+    for (const QString& c : index.columns)
+        cols.append(quotedName(c));
+    return QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
+        .arg(quotedName(index.name), quotedName(table.name), cols.join(QStringLiteral(", ")));
 }

@@ -50,3 +50,4 @@ QString quotedName(const QString& identifier);
 
 // The statements that create one table and its indexes on an engine.
 QStringList createStatements(const TableDef& table, Engine engine);
+QString createIndexStatement(const TableDef& table, const IndexDef& index);

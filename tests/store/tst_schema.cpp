@@ -152,8 +152,16 @@ private slots:
             c->execDirect(QStringLiteral("update t_mes set mes = 'ENERO' where num = 1"));
             c->execDirect(QStringLiteral("drop table t_montomes"));
             c->execDirect(QStringLiteral("delete from t_depar"));
+            c->execDirect(QStringLiteral("drop index t_avancepor_avance"));
         }
         auto c = db.connect();
+        // An index the older database lacks is made.
+        QCOMPARE(count(*c, db.engine() == Engine::SQLite
+                               ? QStringLiteral("select count(*) from sqlite_master where "
+                                                "type = 'index' and name = 't_avancepor_avance'")
+                               : QStringLiteral("select count(*) from pg_indexes where "
+                                                "indexname = 't_avancepor_avance'")),
+                 qint64(1));
         QCOMPARE(count(*c, QStringLiteral("select count(*) from t_mes")), qint64(12));
         QCOMPARE(count(*c, QStringLiteral("select count(*) from t_mes where mes = 'ENERO'")),
                  qint64(1));

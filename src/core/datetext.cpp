@@ -43,7 +43,13 @@ QDate dateFromText(const QString& text, const QLocale& locale) {
         QRegularExpression::anchoredPattern(QStringLiteral("\\d{1,2}/\\d{1,2}/\\d{4}")));
     if (dmy.match(text).hasMatch())
         return dateFromParamText(text);
-    QDate date = locale.toDate(text, QStringLiteral("dd/MMM/yyyy"));
+    // The shown form with a year of four digits: the locale's reading of "yyyy" would also
+    // take a signed year ("05/mar/-0008", a date before the era).
+    static const QRegularExpression shown(
+        QRegularExpression::anchoredPattern(QStringLiteral("\\d{1,2}/[^/]+/\\d{4}")));
+    QDate date;
+    if (shown.match(text).hasMatch())
+        date = locale.toDate(text, QStringLiteral("dd/MMM/yyyy"));
     if (!date.isValid())
         date = QDate::fromString(text, Qt::ISODate);
     if (!date.isValid())

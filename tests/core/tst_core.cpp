@@ -117,6 +117,17 @@ private slots:
         }
     }
 
+    void typedDatesInEachForm() {
+        const QLocale es(QLocale::Spanish, QLocale::Bolivia);
+        for (const char* typed : {"05/03/2008", "5/3/2008", "05/mar/2008", "2008-03-05"})
+            QCOMPARE(dateFromText(QString::fromLatin1(typed), es), QDate(2008, 3, 5));
+        // A year is four digits, without a sign.
+        for (const char* bad :
+             {"05/mar/-0008", "05/Mar/-0008", "05/mar/+2008", "05/mar/-008", "05/mar/208",
+              "-2008-03-05", "+2008-03-05", "05/mar/2008\n", "05/xyz/2008", "05/mar/0000"})
+            QVERIFY_THROWS_EXCEPTION(ConversionError, dateFromText(QString::fromLatin1(bad), es));
+    }
+
     void moneyReadsCommaOrPoint_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<qint64>("units");

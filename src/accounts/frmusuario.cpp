@@ -67,6 +67,8 @@ TFRMusuario::TFRMusuario(QWidget* parent)
                           QStringLiteral("2010")});
     CBXgestion->setCurrentIndex(-1);
     CBXgestion->setEditText(QString());
+    // A year holds four characters, as its column does; the box takes no more.
+    CBXgestion->lineEdit()->setMaxLength(4);
 
     Label6 = make<QLabel>(QStringLiteral("Label6"), QStringLiteral("Tipo de usuario"));
     DBLookupComboBox2 = make<DBLookupComboBox>(QStringLiteral("DBLookupComboBox2"));

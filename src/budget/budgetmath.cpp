@@ -2,6 +2,7 @@
 
 #include "core/error.h"
 #include "core/rounding.h"
+#include "core/wholenumber.h"
 
 const QStringList& monthNames() {
     static const QStringList names{
@@ -43,6 +44,17 @@ MonthFigures monthRule(const MonthAmounts& amounts, Money total) {
     }
     figures.difference = total - figures.sum;
     return figures;
+}
+
+qint64 readPercentage(QStringView text, const QString& box, qint64 min, qint64 max) {
+    const auto p = tryParseWhole(text);
+    if (!p)
+        throw ConversionError(
+            QStringLiteral("%1: \"%2\" no es un número entero válido").arg(box, text));
+    if (*p < min || *p > max)
+        throw ConversionError(
+            QStringLiteral("%1: el número %2 está fuera de rango").arg(box, text));
+    return *p;
 }
 
 qint64 percentageTotal(const MonthPercentages& percentages) {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <limits>
 #include <optional>
 
 // The figures of a product's budget for one year: the twelve months of the cash flow with
@@ -41,6 +42,12 @@ struct MonthFigures {
     Money difference;
 };
 MonthFigures monthRule(const MonthAmounts& amounts, Money total);
+
+// A percentage as typed in a box: a whole number within [min, max]. Throws ConversionError
+// naming the box (its caption `box`) when the text is no whole number or lies outside.
+qint64 readPercentage(QStringView text, const QString& box,
+                      qint64 min = std::numeric_limits<qint64>::min(),
+                      qint64 max = std::numeric_limits<qint64>::max());
 
 // The twelve percentages added up, and whether that is more than the whole.
 qint64 percentageTotal(const MonthPercentages& percentages);

@@ -63,14 +63,7 @@ Money monto(const QLineEdit* box) {
 // box.
 qint64 porcentaje(const QLineEdit* box, qint64 min = std::numeric_limits<qint64>::min(),
                   qint64 max = std::numeric_limits<qint64>::max()) {
-    const auto p = tryParseWhole(box->text());
-    if (!p)
-        throw ConversionError(QStringLiteral("%1: \"%2\" no es un número entero válido")
-                                  .arg(box->accessibleName(), box->text()));
-    if (*p < min || *p > max)
-        throw ConversionError(QStringLiteral("%1: el número %2 está fuera de rango")
-                                  .arg(box->accessibleName(), box->text()));
-    return *p;
+    return readPercentage(box->text(), box->accessibleName(), min, max);
 }
 
 } // namespace

@@ -25,7 +25,9 @@ QString paramDateText(const QDate& date) {
 }
 
 QDate dateFromParamText(const QString& text) {
-    static const QRegularExpression shape(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})$"));
+    // Anchored at both ends of the whole text: "$" alone would let a final line break by.
+    static const QRegularExpression shape(
+        QRegularExpression::anchoredPattern(QStringLiteral("(\\d{1,2})/(\\d{1,2})/(\\d{4})")));
     const auto match = shape.match(text);
     QDate date;
     if (match.hasMatch())
@@ -37,10 +39,17 @@ QDate dateFromParamText(const QString& text) {
 }
 
 QDate dateFromText(const QString& text, const QLocale& locale) {
-    static const QRegularExpression dmy(QStringLiteral("^\\d{1,2}/\\d{1,2}/\\d{4}$"));
+    static const QRegularExpression dmy(
+        QRegularExpression::anchoredPattern(QStringLiteral("\\d{1,2}/\\d{1,2}/\\d{4}")));
     if (dmy.match(text).hasMatch())
         return dateFromParamText(text);
-    QDate date = locale.toDate(text, QStringLiteral("dd/MMM/yyyy"));
+    // The shown form with a year of four digits: the locale's reading of "yyyy" would also
+    // take a signed year ("05/mar/-0008", a date before the era).
+    static const QRegularExpression shown(
+        QRegularExpression::anchoredPattern(QStringLiteral("\\d{1,2}/[^/]+/\\d{4}")));
+    QDate date;
+    if (shown.match(text).hasMatch())
+        date = locale.toDate(text, QStringLiteral("dd/MMM/yyyy"));
     if (!date.isValid())
         date = QDate::fromString(text, Qt::ISODate);
     if (!date.isValid())

@@ -6,6 +6,7 @@
 #include "messages.h"
 #include "modalruns.h"
 #include "store/actionscope.h"
+#include "wholecharacters.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -216,5 +217,6 @@ void Form::showEvent(QShowEvent* event) {
         if (!b->isDefault())
             b->setAutoDefault(false);
     FocusHighlight::install(this);
+    WholeCharacters::install(this);
     QDialog::showEvent(event);
 }

@@ -190,6 +190,32 @@ private slots:
             QVERIFY2(!splitBySupport(p, bs("1005")).has_value(), qPrintable(QString::number(p)));
     }
 
+    void aTypedPercentageIsAWholeNumberInItsRange() {
+        QCOMPARE(readPercentage(u" 30 ", QStringLiteral("Infraestructura %")), qint64(30));
+        QCOMPARE(readPercentage(u"-7", QStringLiteral("Enero %")), qint64(-7));
+        QCOMPARE(readPercentage(u"2147483647", QStringLiteral("Enero %"), 0, 2147483647),
+                 qint64(2147483647));
+        const QList<std::tuple<const char16_t*, qint64, QString>> refused{
+            {u"30%", 0, "Infraestructura %: \"30%\" no es un número entero válido"},
+            {u"'; drop table t_producto; --", 0,
+             "Infraestructura %: \"'; drop table t_producto; --\" no es un número entero válido"},
+            {u"١٢", 0, "Infraestructura %: \"١٢\" no es un número entero válido"},
+            {u"12,5", 0, "Infraestructura %: \"12,5\" no es un número entero válido"},
+            {u"9223372036854775808", 0,
+             "Infraestructura %: \"9223372036854775808\" no es un número entero válido"},
+            {u"2147483648", 2147483647,
+             "Infraestructura %: el número 2147483648 está fuera de rango"}};
+        for (const auto& [text, max, message] : refused) {
+            try {
+                readPercentage(text, QStringLiteral("Infraestructura %"), 0,
+                               max ? max : std::numeric_limits<qint64>::max());
+                QFAIL(qPrintable(QString::fromUtf16(text)));
+            } catch (const ConversionError& e) {
+                QCOMPARE(e.message(), message);
+            }
+        }
+    }
+
     void theExecutedShare_data() {
         QTest::addColumn<QString>("executed");
         QTest::addColumn<QString>("programmed");

@@ -110,8 +110,22 @@ private slots:
         QCOMPARE(dateFromParamText(QStringLiteral("5/3/2008")), QDate(2008, 3, 5));
         QCOMPARE(dateFromParamText(QStringLiteral("29/02/2008")), QDate(2008, 2, 29));
         for (const char* bad : {"29/02/2007", "32/01/2008", "2008-03-05", "", "05/03/08",
-                                "05/13/2008", " 05/03/2008"})
+                                "05/13/2008", " 05/03/2008", "05/03/2008\n", "05/03/2008\n\n"}) {
             QVERIFY_THROWS_EXCEPTION(ConversionError, dateFromParamText(QString::fromLatin1(bad)));
+            if (QString::fromLatin1(bad).contains(u'/'))
+                QVERIFY_THROWS_EXCEPTION(ConversionError, dateFromText(QString::fromLatin1(bad)));
+        }
+    }
+
+    void typedDatesInEachForm() {
+        const QLocale es(QLocale::Spanish, QLocale::Bolivia);
+        for (const char* typed : {"05/03/2008", "5/3/2008", "05/mar/2008", "2008-03-05"})
+            QCOMPARE(dateFromText(QString::fromLatin1(typed), es), QDate(2008, 3, 5));
+        // A year is four digits, without a sign.
+        for (const char* bad :
+             {"05/mar/-0008", "05/Mar/-0008", "05/mar/+2008", "05/mar/-008", "05/mar/208",
+              "-2008-03-05", "+2008-03-05", "05/mar/2008\n", "05/xyz/2008", "05/mar/0000"})
+            QVERIFY_THROWS_EXCEPTION(ConversionError, dateFromText(QString::fromLatin1(bad), es));
     }
 
     void moneyReadsCommaOrPoint_data() {

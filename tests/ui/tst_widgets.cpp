@@ -12,6 +12,7 @@
 #include "ui/focushighlight.h"
 #include "ui/form.h"
 #include "ui/keyfilter.h"
+#include "ui/wholecharacters.h"
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>
@@ -251,6 +252,60 @@ private slots:
         QVERIFY(messages->shown().isEmpty());
         QCOMPARE(count("t_prodaccion where proy_descorta = '' and proy_descripcion = ''"),
                  qint64(1));
+    }
+
+    void aBoxFullUpToHalfACharacterKeepsWholeCharacters() {
+        Table headers(c.get(), QStringLiteral("t_prodaccion"));
+        DataSource source(&headers);
+        Form w(QStringLiteral("FRMprueba"), QStringLiteral("Prueba"));
+        auto* flag = new DBEdit(&w);
+        flag->setObjectName(QStringLiteral("DBEactivo"));
+        flag->setDataSource(&source, QStringLiteral("proy_ok")); // one character
+        auto* name = new QLineEdit(&w);
+        name->setObjectName(QStringLiteral("Edit1"));
+        name->setMaxLength(4);
+        auto* year = new QComboBox(&w);
+        year->setObjectName(QStringLiteral("CBXgestion"));
+        year->setEditable(true);
+        year->lineEdit()->setMaxLength(2);
+        for (QWidget* box : std::initializer_list<QWidget*>{flag, name, year})
+            w.body()->addWidget(box);
+        headers.open();
+        headers.append();
+        headers.setField(QStringLiteral("cod_unidad"), QStringLiteral("U1"));
+        headers.setField(QStringLiteral("uni_gestion"), QStringLiteral("2008"));
+        headers.setField(QStringLiteral("id_proyecto"), 1);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+
+        // Room for one unit of the two of "🌱": the box keeps none of it.
+        TYPE(&w, "Edit1", QStringLiteral("ab🌱🌱"));
+        QCOMPARE(name->text(), QStringLiteral("ab🌱"));
+        TYPE(&w, "Edit1", QStringLiteral("abc🌱"));
+        QCOMPARE(name->text(), QStringLiteral("abc"));
+        // Typed between two characters, the caret stays where the half was dropped.
+        name->setCursorPosition(1);
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QStringLiteral("🌱"),
+                            Qt::NoModifier);
+        QCOMPARE(name->text(), QStringLiteral("abc"));
+        QCOMPARE(name->cursorPosition(), 1);
+        TYPE(&w, "CBXgestion", QStringLiteral("a💧"));
+        QCOMPARE(year->currentText(), QStringLiteral("a"));
+        TYPE(&w, "CBXgestion", QStringLiteral("💧"));
+        QCOMPARE(year->currentText(), QStringLiteral("💧"));
+        // A bound box stores what it shows.
+        TYPE(&w, "DBEactivo", QStringLiteral("🌱"));
+        QCOMPARE(flag->text(), QString());
+        TYPE(&w, "DBEactivo", QStringLiteral("ñ🌱"));
+        name->setFocus();
+        headers.post();
+        QVERIFY(messages->shown().isEmpty());
+        QCOMPARE(db->scalar(QStringLiteral("select proy_ok from t_prodaccion")).toString(),
+                 QStringLiteral("ñ"));
+
+        QCOMPARE(WholeCharacters::of(QStringLiteral("a") + QChar(0xD83C) + QStringLiteral("b") +
+                                     QChar(0xDF31) + QStringLiteral("🌱")),
+                 QStringLiteral("ab🌱"));
     }
 
     void datePickersShowTheSystemsDatesWithinTheirLimits() {

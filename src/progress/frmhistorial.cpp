@@ -1,19 +1,23 @@
 #include "frmhistorial.h"
 
 #include "app/application.h"
+#include "core/today.h"
 #include "plan/frmverpro.h"
 #include "plan/frmverproex.h"
 #include "plan/frmverpromn.h"
+#include "progress/progresspicture.h"
 #include "reports/frmavaunidad.h"
 #include "store/datasource.h"
 #include "store/query.h"
 #include "store/tdtm.h"
 #include "ui/clicklabel.h"
+#include "ui/daychart.h"
 #include "ui/dbedit.h"
 #include "ui/dbgrid.h"
 #include "ui/headerboxes.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -79,7 +83,15 @@ TFRMhistorial::TFRMhistorial(QWidget* parent)
                          {QStringLiteral("fecha_avance"), QStringLiteral("Fecha inf.")},
                          {QStringLiteral("por_avance"), QStringLiteral("Avance (%)")},
                          {QStringLiteral("avance_dia"), QStringLiteral("Esperado (%)")}});
-    body()->addWidget(DBGrid1, 1);
+    GRFavance = make<DayChart>(QStringLiteral("GRFavance"));
+    GRFavance->setAccessibleName(QStringLiteral("Gráfico del avance"));
+    GRFavance->setEmptyText(QStringLiteral("Sin informes de avance"));
+    GRFavance->setMinimumWidth(380);
+    auto* informes = new QHBoxLayout;
+    informes->addWidget(DBGrid1, 3);
+    informes->addWidget(GRFavance, 2);
+    body()->addLayout(informes, 1);
+    m_pictures = new ProgressPictures(conn, this);
 
     // What the reporter wrote for the grid's row: shown, never written back.
     auto memo = [this](const char* name, const char* field) {
@@ -127,15 +139,24 @@ TFRMhistorial::TFRMhistorial(QWidget* parent)
     BitBtn2 = button(QStringLiteral("BitBtn2"), QStringLiteral("Ver mas"));
     BitBtn2->setVisible(false);
     BitBtn1 = button(QStringLiteral("BitBtn1"), QStringLiteral("Acerca de"));
+    BTNimprime = button(QStringLiteral("BTNimprime"), QStringLiteral("Imprimir"));
+    BTNexporta = button(QStringLiteral("BTNexporta"), QStringLiteral("Exportar"));
+    BTNgrafico = button(QStringLiteral("BTNgrafico"), QStringLiteral("Guardar gráfico"));
     Volver = button(QStringLiteral("Volver"), QStringLiteral("Salir"));
     row({LBLfecini, DBEdit1, LBLfecfin, DBEdit2, Label2, Image1});
-    row({BitBtn2, BitBtn1, Volver}, Qt::AlignRight);
-    resize(900, 680);
+    QHBoxLayout* botones = row({BTNimprime, BTNexporta, BTNgrafico});
+    botones->addWidget(BitBtn2);
+    botones->addWidget(BitBtn1);
+    botones->addWidget(Volver);
+    resize(1240, 700);
 
     handle(Label2, &ClickLabel::clicked, &TFRMhistorial::Label2Click);
     handle(Image1, &ClickLabel::clicked, &TFRMhistorial::Label2Click);   // Image1Click
     handle(BitBtn2, &QPushButton::clicked, &TFRMhistorial::Label2Click); // hidden twin
     handle(BitBtn1, &QPushButton::clicked, &TFRMhistorial::BitBtn1Click);
+    handle(BTNimprime, &QPushButton::clicked, &TFRMhistorial::BTNimprimeClick);
+    handle(BTNexporta, &QPushButton::clicked, &TFRMhistorial::BTNexportaClick);
+    handle(BTNgrafico, &QPushButton::clicked, &TFRMhistorial::BTNgraficoClick);
     handle(Volver, &QPushButton::clicked, &TFRMhistorial::VolverClick);
 }
 
@@ -164,6 +185,95 @@ void TFRMhistorial::FormActivate() {
     }
     MEMindica->setPlainText(
         Qproacc->currentRow() >= 0 ? Qproacc->text(QStringLiteral("proy_resultado")) : QString());
+    dibuja_avance();
+}
+
+void TFRMhistorial::dibuja_avance() {
+    const ProgressPicture p = m_pictures->read({LBLcodigo->text(), LBLprod->text().toLongLong(),
+                                                Application::instance()->session().year()},
+                                               today());
+    if (p.isEmpty()) {
+        GRFavance->setChart({}, {}, {});
+        return;
+    }
+    // Colours told apart by everyone (blue, vermilion, bluish green), each series also by
+    // its dash and marker.
+    const QColor azul(0, 114, 178);
+    const QColor bermellon(213, 94, 0);
+    const QColor verde(0, 158, 115);
+    auto puntos = [](const auto& list, auto&& keep) {
+        QList<DayChart::Point> out;
+        for (const auto& item : list)
+            if (keep(item))
+                out.append({item.day, double(item.percentage)});
+        return out;
+    };
+    auto todos = [](const auto&) { return true; };
+    QList<DayChart::Point> cerradas;
+    QList<DayChart::Point> abiertas;
+    for (const ProgressPicture::Goal& g : p.goals)
+        (g.closed ? cerradas : abiertas).append({g.end, double(g.percentage)});
+    QList<DayChart::Series> series;
+    series.append({QStringLiteral("Programado"), puntos(p.programmed, todos), azul, Qt::SolidLine,
+                   2.5, DayChart::Marker::None, true});
+    series.append({QStringLiteral("Esperado por tiempo"), puntos(p.expected, todos), bermellon,
+                   Qt::DashLine, 2, DayChart::Marker::None, true});
+    series.append({QStringLiteral("Meta cumplida"), cerradas, azul, Qt::NoPen, 0,
+                   DayChart::Marker::Diamond, true});
+    series.append({QStringLiteral("Meta pendiente"), abiertas, azul, Qt::NoPen, 0,
+                   DayChart::Marker::Diamond, false});
+    series.append({QStringLiteral("Informe"),
+                   puntos(p.reports, [](const auto& r) { return !r.closesGoal; }), verde, Qt::NoPen,
+                   0, DayChart::Marker::Circle, true});
+    series.append({QStringLiteral("Informe que cumple la meta"),
+                   puntos(p.reports, [](const auto& r) { return r.closesGoal; }), verde, Qt::NoPen,
+                   0, DayChart::Marker::Square, true});
+    // A series with nothing to show takes no place in the legend.
+    series.removeIf([](const DayChart::Series& s) { return s.points.isEmpty(); });
+    GRFavance->setChart(p.from, p.to, series, p.today, QStringLiteral("Hoy"));
+}
+
+Sheet TFRMhistorial::hoja() const {
+    Sheet sheet = Sheet::ofGrid(*DBGrid1);
+    sheet.title = LBLtitulo->text();
+    for (auto [label, box] : {std::pair{LBLvicemin, EDIvicemin},
+                              {LBLdirecc, EDIdirecc},
+                              {LBLunidad, EDIunidad},
+                              {LBLproducto, EDIproducto1},
+                              {LBLfecini, static_cast<QLineEdit*>(DBEdit1)},
+                              {LBLfecfin, static_cast<QLineEdit*>(DBEdit2)}})
+        sheet.heading.append(QStringLiteral("%1: %2").arg(label->text().trimmed(), box->text()));
+    const Session& session = Application::instance()->session();
+    sheet.heading += Sheet::madeBy(session.loginName(), today());
+    // What each reporter wrote goes with the report.
+    sheet.columns << LBLdescr->text().trimmed() << LBLaclara->text().trimmed();
+    for (int r = 0; r < sheet.rows.size(); ++r)
+        for (const char* field : {"descr", "aclara"})
+            sheet.rows[r].append(
+                {qhistorial->valueAt(r, qhistorial->fieldIndex(QString::fromLatin1(field)))
+                     .toString(),
+                 std::nullopt, false});
+    if (!GRFavance->isEmpty())
+        sheet.picture = GRFavance->picture(QSize(900, 420));
+    return sheet;
+}
+
+void TFRMhistorial::BTNimprimeClick() {
+    printSheet(hoja());
+}
+
+void TFRMhistorial::BTNexportaClick() {
+    exportSheet(hoja(), QStringLiteral("historial-%1-%2").arg(LBLcodigo->text(), LBLprod->text()));
+}
+
+void TFRMhistorial::BTNgraficoClick() {
+    const QString path =
+        chooseFile(QStringLiteral("Guardar gráfico"),
+                   QStringLiteral("avance-%1-%2").arg(LBLcodigo->text(), LBLprod->text()),
+                   QStringLiteral("Imagen PNG (*.png);;PDF (*.pdf)"));
+    if (!path.isEmpty())
+        GRFavance->save(path,
+                        QStringLiteral("%1: %2").arg(LBLproducto->text(), EDIproducto1->text()));
 }
 
 void TFRMhistorial::Label2Click() {

@@ -2,8 +2,11 @@
 
 #include "ui/form.h"
 #include "ui/headerboxes.h"
+#include "ui/sheet.h"
 
 class ClickLabel;
+class DayChart;
+class ProgressPictures;
 class DBEdit;
 class DBGrid;
 class DBMemo;
@@ -41,7 +44,8 @@ public:
     QPlainTextEdit* MEMindica;
 
     DBGrid* DBGrid1;
-    QLabel* Label1; // "Descripción de informes"
+    DayChart* GRFavance; // the picture of the product's year, beside the grid
+    QLabel* Label1;      // "Descripción de informes"
     QLabel* LBLdescr;
     DBMemo* DBMemo2;
     QLabel* LBLaclara;
@@ -54,6 +58,9 @@ public:
     ClickLabel* Image1;
     QPushButton* BitBtn2; // hidden, the same as "Ver mas"
     QPushButton* BitBtn1;
+    QPushButton* BTNimprime;
+    QPushButton* BTNexporta;
+    QPushButton* BTNgrafico;
     QPushButton* Volver;
 
     Query* qhistorial;
@@ -64,6 +71,9 @@ public:
 
     void Label2Click();
     void BitBtn1Click();
+    void BTNimprimeClick();
+    void BTNexportaClick();
+    void BTNgraficoClick();
     void VolverClick();
 
 protected:
@@ -74,4 +84,10 @@ private:
     QString tipoReporte() const;
     // The product's header as this window shows it, for the windows it opens.
     HeaderTexts historyHeader() const;
+    // Draws the product's year in GRFavance.
+    void dibuja_avance();
+    // The history as it is shown, to print or export, with its picture.
+    Sheet hoja() const;
+
+    ProgressPictures* m_pictures;
 };

@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "core/kind.h"
+#include "core/today.h"
 #include "progress/frmvermas.h"
 #include "store/datasource.h"
 #include "store/query.h"
@@ -183,7 +184,9 @@ TFRMavaunidad::TFRMavaunidad(QWidget* parent)
     Image1->setCursor(Qt::PointingHandCursor);
     Label3 = make<QLabel>(QStringLiteral("Label3"), QStringLiteral("Fisico"));
     Label4 = make<QLabel>(QStringLiteral("Label4"), QStringLiteral("Financiero"));
-    QHBoxLayout* arriba = row({BitBtn1, Label5, Image1});
+    BTNimprime = button(QStringLiteral("BTNimprime"), QStringLiteral("Imprimir"));
+    BTNexporta = button(QStringLiteral("BTNexporta"), QStringLiteral("Exportar"));
+    QHBoxLayout* arriba = row({BitBtn1, Label5, Image1, BTNimprime, BTNexporta});
     arriba->addStretch(1);
     arriba->addWidget(Label3);
     arriba->addSpacing(fontMetrics().horizontalAdvance(u'x') * 12);
@@ -199,6 +202,8 @@ TFRMavaunidad::TFRMavaunidad(QWidget* parent)
 
     handle(BitBtn1, &QPushButton::clicked, &TFRMavaunidad::BitBtn1Click);
     handle(BitBtn2, &QPushButton::clicked, &TFRMavaunidad::BitBtn2Click);
+    handle(BTNimprime, &QPushButton::clicked, &TFRMavaunidad::BTNimprimeClick);
+    handle(BTNexporta, &QPushButton::clicked, &TFRMavaunidad::BTNexportaClick);
     handle(Label5, &ClickLabel::clicked, &TFRMavaunidad::Label5Click);
     handle(Image1, &ClickLabel::clicked, &TFRMavaunidad::Label5Click); // Image1Click
     handle(CHBtodvic, &QCheckBox::clicked, &TFRMavaunidad::CHBtodvicClick);
@@ -264,6 +269,36 @@ void TFRMavaunidad::BitBtn1Click() {
     abre_reporte(CHBtodvic->isChecked() ? any : claveActual(module->ADOTvicemin, "cod_vicemin"),
                  CHBtoddir->isChecked() ? any : claveActual(module->ADOTdirecc, "cod_direc"),
                  CHBtoduni->isChecked() ? any : claveActual(module->ADOTunidad, "cod_unidad"));
+    m_elegidos.clear();
+    for (auto [label, todos, table, field] :
+         {std::tuple{LBLvicemin, CHBtodvic, module->ADOTvicemin, "vicmin_nombre"},
+          {LBLdirecc, CHBtoddir, module->ADOTdirecc, "dir_nombre"},
+          {LBLunidad, CHBtoduni, module->ADOTunidad, "uni_nombre"}})
+        m_elegidos.append(QStringLiteral("%1: %2").arg(
+            label->text().trimmed(),
+            todos->isChecked() ? QStringLiteral("Todos") : claveActual(table, field)));
+}
+
+Sheet TFRMavaunidad::hoja() const {
+    // The financial columns have no data behind them: they are left out.
+    QStringList fields;
+    for (const DBGrid::Column& c : DBGrid1->columns())
+        if (!c.field.startsWith(QLatin1String("fin_")))
+            fields.append(c.field);
+    Sheet sheet = Sheet::ofGrid(*DBGrid1, fields);
+    sheet.title = Label1->text();
+    sheet.heading = m_elegidos;
+    sheet.heading += Sheet::madeBy(Application::instance()->session().loginName(), today());
+    return sheet;
+}
+
+void TFRMavaunidad::BTNimprimeClick() {
+    printSheet(hoja());
+}
+
+void TFRMavaunidad::BTNexportaClick() {
+    exportSheet(hoja(), QStringLiteral("avance-%1-%2")
+                            .arg(LBLtipo->text(), today().toString(QStringLiteral("yyyy-MM-dd"))));
 }
 
 void TFRMavaunidad::BitBtn2Click() {

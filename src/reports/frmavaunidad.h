@@ -3,6 +3,7 @@
 #include "bands.h"
 #include "ui/dbgrid.h"
 #include "ui/form.h"
+#include "ui/sheet.h"
 
 class ClickLabel;
 class DBLookupComboBox;
@@ -44,6 +45,8 @@ public:
     ClickLabel* Label5;
     ClickLabel* Image1;
     QPushButton* BitBtn1;
+    QPushButton* BTNimprime;
+    QPushButton* BTNexporta;
     QPushButton* BitBtn2;
 
     // One row per product and year with at least one progress report.
@@ -55,6 +58,8 @@ public:
 
     void BitBtn1Click();
     void BitBtn2Click();
+    void BTNimprimeClick();
+    void BTNexportaClick();
     void Label5Click();
     void CHBtodvicClick();
     void CHBtoddirClick();
@@ -70,6 +75,10 @@ private:
     void lee_rangos();
     void abre_reporte(const QString& vicmin, const QString& dirmin, const QString& unimin);
     DBGrid::CellColours colourOf(int row) const;
+    // The report as last run, to print or export.
+    Sheet hoja() const;
 
     Bands m_bands;
+    // The levels the report was last run for, as its heading says them.
+    QStringList m_elegidos;
 };

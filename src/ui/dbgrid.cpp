@@ -136,6 +136,14 @@ QString DBGrid::cellText(int row, const QString& field) const {
     return m_proxy->data(m_proxy->index(row, column), Qt::DisplayRole).toString();
 }
 
+int DBGrid::rowCount() const {
+    return m_proxy->rowCount();
+}
+
+DBGrid::CellColours DBGrid::cellColours(int row, const QString& field) const {
+    return m_proxy->colouring ? m_proxy->colouring(row, field) : CellColours();
+}
+
 void DBGrid::keyPressEvent(QKeyEvent* event) {
     emit keyDown();
     QTableView::keyPressEvent(event);

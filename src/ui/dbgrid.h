@@ -35,8 +35,12 @@ public:
     void setColumns(const QList<Column>& columns);
     void setColouring(Colouring colouring);
 
-    // The text a cell shows.
+    const QList<Column>& columns() const { return m_columns; }
+    // The rows the grid shows.
+    int rowCount() const;
+    // The text a cell shows, and its colours.
     QString cellText(int row, const QString& field) const;
+    CellColours cellColours(int row, const QString& field) const;
 
 signals:
     // A key goes down in the grid, before the grid moves to the row it leads to; a key

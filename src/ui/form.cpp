@@ -5,6 +5,8 @@
 #include "leavewatch.h"
 #include "messages.h"
 #include "modalruns.h"
+#include "outputs.h"
+#include "sheet.h"
 #include "store/actionscope.h"
 #include "wholecharacters.h"
 
@@ -15,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -178,13 +181,37 @@ void Form::reactivate(bool afterBox) {
         FormActivate(); // inside the handler's own guard
 }
 
-void Form::box(const std::function<void()>& show) {
+void Form::dialog(const std::function<void()>& show) {
     ActionScope::checkpoint(); // no lock is held while a person reads the box
-    {
-        LeavesHeld held(m_leavesHeld);
-        show();
-    }
+    LeavesHeld held(m_leavesHeld);
+    show();
+}
+
+void Form::box(const std::function<void()>& show) {
+    dialog(show);
     reactivate(true);
+}
+
+QString Form::chooseFile(const QString& caption, const QString& suggested, const QString& filters) {
+    QString path;
+    dialog([&] { path = Outputs::saveFileName(this, caption, suggested, filters); });
+    return path;
+}
+
+void Form::printPreview(const std::function<void(QPrinter*)>& paint) {
+    dialog([&] { Outputs::printPreview(this, paint); });
+}
+
+void Form::printSheet(const Sheet& sheet) {
+    printPreview([&sheet](QPrinter* printer) { sheet.print(printer); });
+}
+
+void Form::exportSheet(const Sheet& sheet, const QString& suggestedName) {
+    const QString path =
+        chooseFile(QStringLiteral("Exportar"), suggestedName,
+                   QStringLiteral("PDF (*.pdf);;CSV para hojas de cálculo (*.csv)"));
+    if (!path.isEmpty())
+        sheet.save(path);
 }
 
 void Form::inform(const QString& text) {

@@ -13,6 +13,8 @@ class QBoxLayout;
 class QHBoxLayout;
 class QLineEdit;
 class QPlainTextEdit;
+class QPrinter;
+struct Sheet;
 class QWidget;
 
 // The base of every window: a dialog with its screen number in the top-left corner, its
@@ -48,6 +50,16 @@ public:
     void inform(const QString& text);
     bool confirm(const QString& text);
     void error(const QString& text);
+
+    // The file dialog and the print preview (see Outputs), shown over this window like a
+    // box, but this window does not activate again when they close: they show what it
+    // holds and change nothing.
+    QString chooseFile(const QString& caption, const QString& suggested, const QString& filters);
+    void printPreview(const std::function<void(QPrinter*)>& paint);
+    // "Imprimir" and "Exportar" of a listing: the preview of its pages; the file dialog,
+    // then the sheet written as PDF or CSV, as the user chose (nothing when cancelled).
+    void printSheet(const Sheet& sheet);
+    void exportSheet(const Sheet& sheet, const QString& suggestedName);
 
     // Runs a user action as a guarded handler (see runGuarded).
     bool guard(const std::function<void()>& action);
@@ -127,6 +139,7 @@ private:
     int showModal(QWidget* opener);
     QLabel* headerLabel(const QString& name, const QString& text, qreal scale);
     void box(const std::function<void()>& show);
+    void dialog(const std::function<void()>& show);
     void reactivate(bool afterBox);
     void watchLeave(QWidget* control, std::function<void()> handler);
 

@@ -1,5 +1,7 @@
+#include "core/today.h"
 #include "fixture/controls.h"
 #include "fixture/guimain.h"
+#include "fixture/pdf.h"
 #include "fixture/programtest.h"
 #include "fixture/uiscript.h"
 #include "progress/frmvermas.h"
@@ -9,8 +11,10 @@
 #include "ui/dblookup.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestAvaunidad : public ProgramTest {
@@ -84,6 +88,12 @@ class TestAvaunidad : public ProgramTest {
                 t.append(grid->model()->headerData(logical, Qt::Horizontal).toString());
         }
         return t;
+    }
+    static int rowsStartingWith(const QStringList& rows, const QString& start) {
+        for (int i = 0; i < rows.size(); ++i)
+            if (rows.at(i).startsWith(start))
+                return i;
+        return -1;
     }
     static bool pick(DBLookupComboBox* list, const QString& text) {
         const int index = list->findText(text);
@@ -211,6 +221,91 @@ private slots:
             QCOMPARE(listed().size(), 4);
         });
         QVERIFY(messages->shown().isEmpty());
+    }
+
+    // "Imprimir" and "Exportar" give the rows as last run, in the grid's order, under a
+    // heading with the kind, the levels chosen, the day and the user; the PDF keeps the
+    // band colours, the CSV every accent.
+    void printsAndExportsTheRowsAsFiltered() {
+        fixToday(QDate(2008, 9, 1));
+        exec("delete from t_rango");
+        exec("insert into t_rango (codigo, inicio, final) values (1, 1000, 0)");
+        exec("insert into t_rango (codigo, inicio, final) values (2, 0, -10)");
+        exec("insert into t_rango (codigo, inicio, final) values (3, -10, -30)");
+        exec("insert into t_rango (codigo, inicio, final) values (4, -30, -1000)");
+        // 31 of 366 days: 8 % expected; 3 reported is -5 (yellow), 5 from 15 days of 30
+        // is -45 (light red).
+        product("V01D01U02", 1, "2008", "Acción; niñez \"sana\"", "2008-01-01", "2008-12-31",
+                {{"2008-01-31", 3}});
+        product("V01D01U02", 2, "2008", "Vacunación", "2008-04-01", "2008-04-30",
+                {{"2008-04-15", 5}});
+        product("V01D01U01", 1, "2008", "Riego", "2008-01-01", "2008-12-31", {{"2008-01-31", 3}});
+        QTemporaryDir dir;
+        const QString csv = dir.filePath("avance.csv");
+        const QString pdf = dir.filePath("avance.pdf");
+        report("Ministerio1", [&](TFRMavaunidad& f) {
+            f.CHBtoduni->click();
+            QVERIFY(pick(f.DBLunidad, "Unidad de Desarrollo Económico Local"));
+            CLICK(&f, "BitBtn1");
+            QCOMPARE(listed().size(), 2);
+            // Changing a level without running the report again changes nothing printed.
+            CLICK(&f, "CHBtoduni");
+
+            outputs->chooseNext(csv);
+            CLICK(&f, "BTNexporta");
+            outputs->chooseNext(pdf);
+            CLICK(&f, "BTNexporta");
+            CLICK(&f, "BTNexporta"); // cancelled: nothing written, nothing said
+            CLICK(&f, "BTNimprime");
+            outputs->chooseNext(dir.filePath("no-such-folder/avance.csv"));
+            CLICK(&f, "BTNexporta");
+            QVERIFY(f.isVisible());
+        });
+        QCOMPARE(outputs->asked().size(), 4);
+        QVERIFY(outputs->asked().at(0).filters.contains("*.csv"));
+        QCOMPARE(messages->errors(), QStringList({"No se pudo guardar el archivo " +
+                                                  dir.filePath("no-such-folder/avance.csv") +
+                                                  ": No such file or directory"}));
+
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF"));
+        const QStringList lines = QString::fromUtf8(bytes.mid(3)).split("\r\n");
+        const int first = lines.indexOf("Vicemin.;Direcc.;Unidad;Descripcion;Ultimo inf.;"
+                                        "Avance;Dif (%)");
+        QVERIFY2(first > 0, qPrintable(lines.join('\n')));
+        QCOMPARE(lines.first(), QStringLiteral("Avance de productos por unidad"));
+        QVERIFY(lines.mid(0, first).contains("Viceministerio: Todos"));
+        QVERIFY(lines.mid(0, first).contains("Unidad: Unidad de Desarrollo Económico Local"));
+        QVERIFY(lines.mid(0, first).contains("Fecha: 01/sept/2008") ||
+                lines.mid(0, first).contains("Fecha: 01/sep/2008"));
+        QVERIFY(lines.mid(0, first).contains("Usuario: Admin"));
+        QStringList rows = lines.mid(first + 1);
+        rows.removeAll(QString());
+        QCOMPARE(rows.size(), 2);
+        const int acc = rowsStartingWith(rows, "VDRA;DGDR;UDEL;\"Acción; niñez \"\"sana\"\"\"");
+        const int vac = rowsStartingWith(rows, "VDRA;DGDR;UDEL;Vacunación");
+        QVERIFY2(acc >= 0 && vac >= 0, qPrintable(rows.join('\n')));
+        QCOMPARE(rows.at(acc).section(';', -3), QStringLiteral("31/ene/2008;3;-5"));
+        QCOMPARE(rows.at(vac).section(';', -3), QStringLiteral("15/abr/2008;5;-45"));
+
+        // The PDF and the printed pages: the same rows with their accents and colours.
+        QCOMPARE(outputs->printed().size(), 1);
+        for (const QString& path : {pdf, outputs->printed().first()}) {
+            const QString text = Pdf::text(path);
+            QVERIFY2(text.contains("Avance de productos por unidad"), qPrintable(text));
+            QVERIFY(text.contains("Unidad: Unidad de Desarrollo Económico Local"));
+            QVERIFY(text.contains("Acción; niñez \"sana\""));
+            QVERIFY(text.contains("Vacunación"));
+            QVERIFY(!text.contains("Riego"));
+            QCOMPARE(text.indexOf("Acción") < text.indexOf("Vacunación"), acc < vac);
+            const QImage page = Pdf::page(path);
+            QVERIFY(!page.isNull());
+            QVERIFY(Pdf::pixels(page, QColor(255, 255, 0)) > 100);
+            QVERIFY(Pdf::pixels(page, QColor(255, 183, 183)) > 100);
+            QCOMPARE(Pdf::pixels(page, QColor(255, 197, 138)), 0);
+        }
     }
 
     // The report's statement groups the progress rows before it joins them; the rows must

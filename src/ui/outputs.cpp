@@ -1,0 +1,74 @@
+#include "outputs.h"
+
+#include "modalruns.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace {
+
+// The extension a filter such as "PDF (*.pdf)" names.
+QString suffixOf(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+    const auto match = pattern.match(filter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+class Dialogs : public OutputHandler {
+public:
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                         const QString& filters) override {
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (folder.isEmpty() || !QDir(folder).exists())
+            folder = QDir::homePath();
+        QFileDialog dialog(parent, caption, QDir(folder).filePath(suggested), filters);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(suffixOf(dialog.selectedNameFilter()));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString& f) { dialog.setDefaultSuffix(suffixOf(f)); });
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+
+    void printPreview(QWidget* parent, const std::function<void(QPrinter*)>& paint) override {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageOrientation(QPageLayout::Landscape);
+        QPrintPreviewDialog preview(&printer, parent);
+        preview.setWindowTitle(QStringLiteral("Vista previa de impresión"));
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                         [&paint](QPrinter* p) { paint(p); });
+        preview.exec();
+    }
+};
+
+Dialogs dialogs;
+OutputHandler* current = &dialogs;
+
+} // namespace
+
+namespace Outputs {
+
+QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                     const QString& filters) {
+    ModalRuns::beforeShowing(QStringLiteral("The file dialog \"%1\"").arg(caption));
+    return current->saveFileName(parent, caption, suggested, filters);
+}
+
+void printPreview(QWidget* parent, const std::function<void(QPrinter*)>& paint) {
+    ModalRuns::beforeShowing(QStringLiteral("The print preview"));
+    current->printPreview(parent, paint);
+}
+
+void setHandler(OutputHandler* handler) {
+    current = handler ? handler : &dialogs;
+}
+
+} // namespace Outputs

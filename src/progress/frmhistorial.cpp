@@ -79,7 +79,7 @@ TFRMhistorial::TFRMhistorial(QWidget* parent)
     DBGrid1->setDataSource(DSOhistorial);
     DBGrid1->setColumns({{QStringLiteral("correla"), QStringLiteral("Inf.")},
                          {QStringLiteral("cod_hito"), QStringLiteral("No.")},
-                         {QStringLiteral("hito_descr"), QStringLiteral("Meta"), 300},
+                         {QStringLiteral("hito_descr"), QStringLiteral("Meta"), 200},
                          {QStringLiteral("fecha_avance"), QStringLiteral("Fecha inf.")},
                          {QStringLiteral("por_avance"), QStringLiteral("Avance (%)")},
                          {QStringLiteral("avance_dia"), QStringLiteral("Esperado (%)")}});

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextDocument>
@@ -111,6 +112,9 @@ QTextDocument* Sheet::document() const {
 
 void Sheet::print(QPagedPaintDevice* device) const {
     std::unique_ptr<QTextDocument> doc(document());
+    // Laid out on the device's pages here, in screen pixels: a document left to lay itself
+    // out prints a copy of itself, which has lost the picture.
+    doc->setPageSize(device->pageLayout().paintRectPixels(96).size());
     doc->print(device);
 }
 

@@ -1,5 +1,7 @@
+#include "core/today.h"
 #include "fixture/controls.h"
 #include "fixture/guimain.h"
+#include "fixture/pdf.h"
 #include "fixture/programtest.h"
 #include "fixture/uiscript.h"
 #include "plan/frmverpro.h"
@@ -9,11 +11,15 @@
 #include "progress/frmvermas.h"
 #include "reports/frmavaunidad.h"
 #include "store/query.h"
+#include "ui/daychart.h"
 #include "ui/dbedit.h"
 #include "ui/dbgrid.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestHistorial : public ProgramTest {
@@ -132,6 +138,107 @@ private slots:
         QVERIFY(messages->shown().isEmpty());
         // Nothing was written.
         QCOMPARE(program->db().scalar("select count(*) from t_avancepor").toInt(), 8);
+    }
+
+    // Beside the grid, the picture of the product's year; the history prints and exports
+    // like the report by unit, with its picture, and the picture saves on its own.
+    void thePictureOfTheYearPrintsAndExports() {
+        fixToday(QDate(2008, 7, 1));
+        const QString u = "V01D01U01";
+        product(u, 1, "Riego", 3);
+        exec("update t_hito set hito_fecfin = '2008-04-30', hito_porpro = 33, ava_registro = "
+             "'S' where cod_hito = 1");
+        exec("update t_hito set hito_fecfin = '2008-08-31', hito_porpro = 67, ava_registro = "
+             "'N' where cod_hito = 2");
+        exec("update t_hito set ava_registro = 'N' where cod_hito = 3");
+        reportOf(u, 1, 1, 1, "2008-03-01", 20);
+        reportOf(u, 1, 1, 2, "2008-04-30", 33);
+        reportOf(u, 1, 2, 1, "2008-06-15", 45);
+        product(u, 2, "Sin avance", 1);
+        QTemporaryDir dir;
+        const auto path = [&](const char* name) { return dir.filePath(name); };
+
+        TFRMhistorial* h = app().FRMhistorial();
+        windows->whenShown("FRMhistorial", [&](Form& f) {
+            const DayChart* chart = h->GRFavance;
+            QVERIFY(!chart->isEmpty());
+            QHash<QString, QList<DayChart::Point>> series;
+            for (const DayChart::Series& s : chart->series())
+                series.insert(s.name, s.points);
+            QCOMPARE(series.value("Programado").size(), 7);
+            QCOMPARE(series.value("Programado").at(2).day, QDate(2008, 4, 30));
+            QCOMPARE(series.value("Programado").at(2).value, 33.0);
+            QCOMPARE(series.value("Esperado por tiempo").last().value, 100.0);
+            QCOMPARE(series.value("Informe").size(), 2);
+            QCOMPARE(series.value("Informe que cumple la meta").size(), 1);
+            QCOMPARE(series.value("Informe que cumple la meta").first().day, QDate(2008, 4, 30));
+            QCOMPARE(series.value("Meta cumplida").size(), 1);
+            QCOMPARE(series.value("Meta pendiente").size(), 2);
+            QCOMPARE(chart->markedDay(), std::optional<QDate>(QDate(2008, 7, 1)));
+            // Drawn: the programmed steps in blue, the expected line in vermilion.
+            const QImage shown = chart->picture(QSize(600, 400));
+            QVERIFY(Pdf::pixels(shown, QColor(0, 114, 178)) > 200);
+            QVERIFY(Pdf::pixels(shown, QColor(213, 94, 0)) > 50);
+            QVERIFY(Pdf::pixels(shown, QColor(0, 158, 115)) > 20);
+
+            // A picture of the window with its data, to look at.
+            QDir().mkpath("screens");
+            f.grab().save("screens/FRMhistorial-avance.png");
+
+            outputs->chooseNext(path("avance.png"));
+            CLICK(&f, "BTNgrafico");
+            outputs->chooseNext(path("avance.pdf"));
+            CLICK(&f, "BTNgrafico");
+            outputs->chooseNext(path("historial.csv"));
+            CLICK(&f, "BTNexporta");
+            outputs->chooseNext(path("historial.pdf"));
+            CLICK(&f, "BTNexporta");
+            CLICK(&f, "BTNimprime");
+
+            // A product without reports: nothing drawn but the words that say so.
+            h->LBLprod->setText("2");
+            h->activate();
+            QVERIFY(h->GRFavance->isEmpty());
+            const QImage empty = h->GRFavance->picture(QSize(600, 400));
+            QCOMPARE(Pdf::pixels(empty, QColor(0, 114, 178)), 0);
+            QCOMPARE(Pdf::pixels(empty, QColor(213, 94, 0)), 0);
+            CLICK(&f, "Volver");
+        });
+        detailOf("Admin", "Ministerio1", "Riego", [](TFRMvermas& d) { CLICK(&d, "BitBtn1"); });
+        QVERIFY2(messages->shown().isEmpty(), qPrintable(messages->texts().join('\n')));
+
+        const QImage png(path("avance.png"));
+        QVERIFY(png.width() >= 800 && png.height() >= 520);
+        QVERIFY(Pdf::pixels(png, QColor(0, 114, 178)) > 200);
+        const QString chartText = Pdf::text(path("avance.pdf"));
+        QVERIFY2(chartText.contains("Producto: Riego"), qPrintable(chartText));
+        QVERIFY(chartText.contains("Programado") && chartText.contains("Hoy"));
+        QVERIFY(Pdf::pixels(Pdf::page(path("avance.pdf")), QColor(0, 114, 178), 30) > 200);
+
+        QFile csv(path("historial.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(csv.readAll().mid(3)).split("\r\n");
+        QCOMPARE(lines.first(), QStringLiteral("Historial de informes de avance"));
+        QVERIFY(lines.contains("Producto: Riego"));
+        QVERIFY(lines.contains("Fecha de conclusión: 31/dic/2008"));
+        const int first = lines.indexOf("Inf.;No.;Meta;Fecha inf.;Avance (%);Esperado (%);"
+                                        "Descripción del avance;Aclaración");
+        QVERIFY2(first > 0, qPrintable(lines.join('\n')));
+        QCOMPARE(lines.mid(first + 1, 3),
+                 QStringList({"1;1;Meta 1;01/mar/2008;20;20;Avance 1.1;Aclara 1.1",
+                              "2;1;Meta 1;30/abr/2008;33;33;Avance 1.2;Aclara 1.2",
+                              "1;2;Meta 2;15/jun/2008;45;45;Avance 2.1;Aclara 2.1"}));
+
+        QCOMPARE(outputs->printed().size(), 1);
+        for (const QString& pdf : {path("historial.pdf"), outputs->printed().first()}) {
+            const QString text = Pdf::text(pdf);
+            QVERIFY2(text.contains("Historial de informes de avance"), qPrintable(text));
+            QVERIFY2(text.contains("Desarrollo Rural y Agropecuario"), qPrintable(text));
+            QVERIFY(text.indexOf("Avance 1.1") < text.indexOf("Avance 1.2"));
+            QVERIFY(text.indexOf("Avance 1.2") < text.indexOf("Avance 2.1"));
+            // The picture goes with the rows.
+            QVERIFY(Pdf::pixels(Pdf::page(pdf, 1, 100), QColor(0, 114, 178), 30) > 100);
+        }
     }
 
     void theGoalsAreThoseOfTheRowsProduct() {

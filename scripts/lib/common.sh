@@ -23,6 +23,10 @@ build_packages=(build-essential cmake ninja-build ccache qt6-base-dev libqt6sql6
                 libqt6sql6-psql libpq-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev fonts-dejavu-core
                 xvfb xauth)
 
+# What the tests of the installation and the Debian package use besides the build: the
+# menu entry's validator, an XML checker for the icon, dpkg-shlibdeps for the Depends.
+test_packages=(desktop-file-utils libxml2-utils dpkg-dev poppler-utils)
+
 # configure_and_build [cmake options...]
 configure_and_build() {
   cmake -S "$root_dir" -B "$build_dir" -G Ninja "$@"

@@ -132,6 +132,7 @@ TFRMhistorial::TFRMhistorial(QWidget* parent)
     row({BitBtn2, BitBtn1, Volver}, Qt::AlignRight);
     resize(900, 680);
 
+    keys(nullptr, Volver);
     handle(Label2, &ClickLabel::clicked, &TFRMhistorial::Label2Click);
     handle(Image1, &ClickLabel::clicked, &TFRMhistorial::Label2Click);   // Image1Click
     handle(BitBtn2, &QPushButton::clicked, &TFRMhistorial::Label2Click); // hidden twin

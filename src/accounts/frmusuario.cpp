@@ -85,7 +85,7 @@ TFRMusuario::TFRMusuario(QWidget* parent)
 
     auto* account = new QGridLayout;
     const auto line = [account](int r, QLabel* label, QWidget* box, QWidget* beside = nullptr) {
-        caption(label, box);
+        caption(label, {box, beside});
         account->addWidget(label, r, 0);
         account->addWidget(box, r, 1);
         if (beside)
@@ -147,6 +147,7 @@ TFRMusuario::TFRMusuario(QWidget* parent)
     row({BTNagrega, BitBtn4, BitBtn1, BitBtn5, BitBtn7, BitBtn2, BitBtn3, BitBtn6});
     resize(640, 560);
 
+    keys(nullptr, BitBtn6);
     handle(BTNagrega, &QPushButton::clicked, &TFRMusuario::BTNagregaClick);
     handleLeave(DBEdit3, &TFRMusuario::DBEdit3Exit);
     handle(DBLtipo, &DBLookupComboBox::picked, &TFRMusuario::DBLtipoClick);

@@ -201,6 +201,7 @@ TFRMfinanciero::TFRMfinanciero(QWidget* parent)
     STGfuente->setHorizontalHeaderLabels({QStringLiteral("Entidad"), QStringLiteral("Monto (Bs)"),
                                           QStringLiteral("Porcentaje (%)")});
     STGfuente->verticalHeader()->setVisible(false);
+    STGfuente->setAccessibleName(GRBfuente->title());
     STGfuente->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     STGfuente->setMaximumHeight(STGfuente->horizontalHeader()->sizeHint().height() +
                                 4 * STGfuente->verticalHeader()->defaultSectionSize() + 4);
@@ -232,6 +233,7 @@ TFRMfinanciero::TFRMfinanciero(QWidget* parent)
         handle(m, &QLineEdit::textChanged, &TFRMfinanciero::EDImesChange);
     for (QLineEdit* p : EDIpor)
         handle(p, &QLineEdit::textChanged, &TFRMfinanciero::EDIporChange);
+    keys(nullptr, BitBtn4);
     handleLeave(EDIporinv, &TFRMfinanciero::EDIporinvExit);
     handleLeave(EDIporat, &TFRMfinanciero::EDIporatExit);
     handle(BTNagrega, &QPushButton::clicked, &TFRMfinanciero::BTNagregaClick);

@@ -155,6 +155,7 @@ TFRMpptoavance::TFRMpptoavance(QWidget* parent)
     row({BTNagrega, BTNgraba, BTNmuestra, BTNcancela})->addWidget(BTNsalir);
     resize(900, 680);
 
+    keys(nullptr, BTNsalir);
     handle(BTNagrega, &QPushButton::clicked, &TFRMpptoavance::BTNagregaClick);
     handle(BTNgraba, &QPushButton::clicked, &TFRMpptoavance::BTNgrabaClick);
     handle(BTNmuestra, &QPushButton::clicked, &TFRMpptoavance::BTNmuestraClick);

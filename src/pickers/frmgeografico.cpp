@@ -62,6 +62,7 @@ TFRMgeografico::TFRMgeografico(QWidget* parent)
     Label7->setFont(Label5->font());
     row({Label7}, Qt::AlignRight);
 
+    keys(nullptr, BitBtn4);
     handle(DBLdepto, &DBLookupComboBox::picked, &TFRMgeografico::DBLdeptoClick);
     handle(BitBtn2, &QPushButton::clicked, &TFRMgeografico::BitBtn2Click);
     handle(BitBtn3, &QPushButton::clicked, &TFRMgeografico::BitBtn3Click);

@@ -62,6 +62,7 @@ TFRMindica::TFRMindica(QWidget* parent)
     Label10->setFont(Label1->font());
     row({Label10}, Qt::AlignRight);
 
+    keys(nullptr, BTNsalir);
     handle(DBLookupComboBox1, &DBLookupComboBox::picked, &TFRMindica::DBLookupComboBox1Click);
     handle(BTNgraba, &QPushButton::clicked, &TFRMindica::BTNgrabaClick);
     handle(BTNelimina, &QPushButton::clicked, &TFRMindica::BTNeliminaClick);

@@ -45,6 +45,7 @@ TFRMorganiza::TFRMorganiza(QWidget* parent)
     BitBtn1 = button(QStringLiteral("BitBtn1"), QStringLiteral("Salir"));
     row({BitBtn2, BitBtn3, BitBtn1}, Qt::AlignHCenter);
 
+    keys(nullptr, BitBtn1);
     handle(BitBtn2, &QPushButton::clicked, &TFRMorganiza::BitBtn2Click);
     handle(BitBtn3, &QPushButton::clicked, &TFRMorganiza::BitBtn3Click);
     handle(BitBtn1, &QPushButton::clicked, &TFRMorganiza::BitBtn1Click);

@@ -55,6 +55,7 @@ TFRMresponsable::TFRMresponsable(QWidget* parent)
     BitBtn3 = button(QStringLiteral("BitBtn3"), QStringLiteral("Salir"));
     row({BitBtn1, BitBtn2, BitBtn3}, Qt::AlignHCenter);
 
+    keys(nullptr, BitBtn3);
     handle(BitBtn1, &QPushButton::clicked, &TFRMresponsable::BitBtn1Click);
     handle(BitBtn2, &QPushButton::clicked, &TFRMresponsable::BitBtn2Click);
     handle(BitBtn3, &QPushButton::clicked, &TFRMresponsable::BitBtn3Click);

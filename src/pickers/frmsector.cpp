@@ -60,6 +60,7 @@ TFRMsector::TFRMsector(QWidget* parent)
     BTNsalir = button(QStringLiteral("BTNsalir"), QStringLiteral("Salir"));
     row({BTNgraba, BTNcancela, BTNsalir}, Qt::AlignHCenter);
 
+    keys(nullptr, BTNsalir);
     handle(DBLsector, &DBLookupComboBox::picked, &TFRMsector::DBLsectorClick);
     handle(CHBtodos, &QCheckBox::clicked, &TFRMsector::CHBtodosClick);
     handleLeave(CHBtodos, &TFRMsector::CHBtodosExit);

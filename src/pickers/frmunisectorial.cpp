@@ -58,6 +58,7 @@ TFRMunisectorial::TFRMunisectorial(QWidget* parent)
     BitBtn3 = button(QStringLiteral("BitBtn3"), QStringLiteral("Salir"));
     row({BitBtn1, BitBtn2, BitBtn3}, Qt::AlignHCenter);
 
+    keys(nullptr, BitBtn3);
     handle(DBLpolitica, &DBLookupComboBox::picked, &TFRMunisectorial::DBLpoliticaClick);
     handle(BitBtn1, &QPushButton::clicked, &TFRMunisectorial::BitBtn1Click);
     handle(BitBtn2, &QPushButton::clicked, &TFRMunisectorial::BitBtn2Click);

@@ -156,9 +156,6 @@ TFRMmuestra::TFRMmuestra(QWidget* parent)
     editable(false);
     LBLactivo->setVisible(false);
     DBEactivo->setVisible(false);
-    setTabOrder(DBEdescorta, DBMemo2);
-    setTabOrder(DBMemo2, DBMemo1);
-    setTabOrder(DBMemo1, DBEactivo);
 
     PNLgraba = panel("PNLgraba");
     LBLnomprod = make<QLabel>(QStringLiteral("LBLnomprod"), QStringLiteral("Producto"));
@@ -171,8 +168,6 @@ TFRMmuestra::TFRMmuestra(QWidget* parent)
     PNLgraba->setLayout(
         fields({{LBLnomprod, DBEdit1}, {LBLnomact, DBMemo3}, {LBLnomindi, DBMemo4}}));
     PNLgraba->setVisible(false);
-    setTabOrder(DBEdit1, DBMemo3);
-    setTabOrder(DBMemo3, DBMemo4);
 
     auto* panels = new QVBoxLayout;
     panels->addWidget(PNLmuestra);
@@ -207,6 +202,7 @@ TFRMmuestra::TFRMmuestra(QWidget* parent)
             graba_fila();
     };
 
+    keys(nullptr, BTNsalir);
     handle(DBLvicemin, &DBLookupComboBox::picked, &TFRMmuestra::DBLviceminClick);
     handle(DBLdirecc, &DBLookupComboBox::picked, &TFRMmuestra::DBLdireccClick);
     handle(DBLunidad, &DBLookupComboBox::picked, &TFRMmuestra::DBLunidadClick);

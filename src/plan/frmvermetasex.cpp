@@ -125,6 +125,7 @@ TFRMvermetasex::TFRMvermetasex(QWidget* parent)
     row({BTNsalir}, Qt::AlignRight);
     resize(820, 660);
 
+    keys(nullptr, BTNsalir);
     handle(BTNsalir, &QPushButton::clicked, &TFRMvermetasex::BTNsalirClick);
 }
 

@@ -214,6 +214,7 @@ TFRMverpro::TFRMverpro(QWidget* parent)
     auto* scroll = make<QScrollArea>(QStringLiteral("SCRsecciones"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus); // Tab goes to the sections, which it scrolls to
     scroll->setWidget(sections);
     sections->setMinimumSize(3 * 300, 2 * 190);
     body()->addWidget(scroll, 1);
@@ -223,6 +224,7 @@ TFRMverpro::TFRMverpro(QWidget* parent)
     row({BitBtn2, BTNcerrar}, Qt::AlignRight);
     resize(1260, 680);
 
+    keys(nullptr, BTNcerrar);
     handle(Label8, &ClickLabel::clicked, &TFRMverpro::Label8Click);
     handle(Label9, &ClickLabel::clicked, &TFRMverpro::Label9Click);
     handle(Label10, &ClickLabel::clicked, &TFRMverpro::Label10Click);

@@ -124,6 +124,7 @@ GoalEntryForm::GoalEntryForm(const QString& objectName, Kind kind, const Caption
     // What a message box or a picker leaves on closing is not an activation.
     setReactivation(false, false);
 
+    keys(nullptr, BitBtn5);
     handle(BTNgrabhit, &QPushButton::clicked, &GoalEntryForm::BTNgrabhitClick);
     handle(BTNdeshacer, &QPushButton::clicked, &GoalEntryForm::BTNdeshacerClick);
     handle(BitBtn5, &QPushButton::clicked, &GoalEntryForm::BitBtn5Click);

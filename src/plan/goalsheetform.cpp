@@ -226,6 +226,7 @@ GoalSheetForm::GoalSheetForm(Kind kind, const QString& objectName, const QString
     modo_consulta();
     resize(860, 700);
 
+    keys(nullptr, BTNsalir);
     handle(DBGrid2, &DBGrid::clicked, &GoalSheetForm::DBGrid2CellClick);
     handle(DBGrid2, &DBGrid::keyUp, &GoalSheetForm::DBGrid2KeyUp);
     handle(BTNmodifi, &QPushButton::clicked, &GoalSheetForm::BTNmodifiClick);

@@ -120,7 +120,7 @@ TFRMavance::TFRMavance(QWidget* parent)
          {std::pair<QLabel*, QList<QWidget*>>{LBLvicemin, {DBLvicemin, DBEdit5}},
           {Label9, {DBLdirecc, DBEdit6}},
           {LBLunidad, {DBLunidad, DBEdit7, EDIunidad}}}) {
-        caption(label, boxes.first());
+        caption(label, boxes);
         unit->addRow(label, line(boxes));
     }
     for (const auto& [label, box] : {std::pair<QLabel*, QWidget*>{LBLprograma, EDIprograma},
@@ -264,6 +264,7 @@ TFRMavance::TFRMavance(QWidget* parent)
     // messages do not, so that a report being typed survives them.
     setReactivation(false, true);
 
+    keys(nullptr, BitBtn4);
     handle(DBLunidad, &DBLookupComboBox::picked, &TFRMavance::DBLunidadClick);
     handle(DBLproducto, &DBLookupComboBox::picked, &TFRMavance::DBLproductoClick);
     handleLeave(DBLproducto, &TFRMavance::DBLproductoExit);

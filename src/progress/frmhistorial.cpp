@@ -150,6 +150,7 @@ TFRMhistorial::TFRMhistorial(QWidget* parent)
     botones->addWidget(Volver);
     resize(1240, 700);
 
+    keys(nullptr, Volver);
     handle(Label2, &ClickLabel::clicked, &TFRMhistorial::Label2Click);
     handle(Image1, &ClickLabel::clicked, &TFRMhistorial::Label2Click);   // Image1Click
     handle(BitBtn2, &QPushButton::clicked, &TFRMhistorial::Label2Click); // hidden twin

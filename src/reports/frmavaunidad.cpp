@@ -200,6 +200,7 @@ TFRMavaunidad::TFRMavaunidad(QWidget* parent)
     row({BitBtn2}, Qt::AlignRight);
     resize(980, 620);
 
+    keys(BitBtn1, BitBtn2);
     handle(BitBtn1, &QPushButton::clicked, &TFRMavaunidad::BitBtn1Click);
     handle(BitBtn2, &QPushButton::clicked, &TFRMavaunidad::BitBtn2Click);
     handle(BTNimprime, &QPushButton::clicked, &TFRMavaunidad::BTNimprimeClick);

@@ -127,6 +127,7 @@ TFRMmenu::TFRMmenu(QWidget* parent)
 
     LBLtipo = parameter(QStringLiteral("LBLtipo"), QStringLiteral("MN"));
 
+    keys(LBLingreso, Label8);
     handle(LBLingreso, &ClickLabel::clicked, &TFRMmenu::LBLingresoClick);
     handle(Edit2, &QLineEdit::returnPressed, &TFRMmenu::LBLingresoClick); // Edit2KeyPress
     handle(Label8, &ClickLabel::clicked, &TFRMmenu::Label8Click);

@@ -15,6 +15,11 @@ DatePicker::DatePicker(QWidget* parent)
     lineEdit()->installEventFilter(this);
 }
 
+bool DatePicker::focusNextPrevChild(bool next) {
+    // Not to the next part of the date, as a date box of Qt goes: to the next control.
+    return QWidget::focusNextPrevChild(next);
+}
+
 void DatePicker::mousePressEvent(QMouseEvent* event) {
     emit clicked();
     QDateEdit::mousePressEvent(event);

@@ -3,7 +3,8 @@
 #include <QDateEdit>
 
 // A date box shown "dd/MMM/yyyy" in the user's language, with a calendar to pick from and
-// an earliest and a latest date.
+// an earliest and a latest date. Tab leaves the box, as it leaves any other; the arrows
+// move between day, month and year.
 class DatePicker : public QDateEdit {
     Q_OBJECT
 public:
@@ -17,6 +18,7 @@ signals:
     void clicked();
 
 protected:
+    bool focusNextPrevChild(bool next) override;
     void mousePressEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -89,8 +89,15 @@ void DBGrid::setDataSource(DataSource* source) {
 void DBGrid::setColumns(const QList<Column>& columns) {
     m_columns = columns;
     m_proxy->titles.clear();
-    for (const Column& c : columns)
+    QStringList titles;
+    for (const Column& c : columns) {
         m_proxy->titles.insert(c.field.toLower(), c.title);
+        titles.append(c.title.trimmed());
+    }
+    const QString name = titles.join(QStringLiteral(", "));
+    if (accessibleName().isEmpty() || accessibleName() == m_titlesName)
+        setAccessibleName(name);
+    m_titlesName = name;
     arrangeColumns();
 }
 

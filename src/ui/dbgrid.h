@@ -31,7 +31,8 @@ public:
 
     void setDataSource(DataSource* source);
     DataSource* dataSource() const { return m_source; }
-    // Shows these fields, in this order; without columns every field shows.
+    // Shows these fields, in this order; without columns every field shows. Until a caption
+    // names the grid (Form::caption), a screen reader calls it by the titles of its columns.
     void setColumns(const QList<Column>& columns);
     void setColouring(Colouring colouring);
 
@@ -59,5 +60,6 @@ private:
     DataSource* m_source = nullptr;
     GridColumns* m_proxy;
     QList<Column> m_columns;
+    QString m_titlesName;
     bool m_syncing = false;
 };

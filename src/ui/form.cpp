@@ -8,8 +8,10 @@
 #include "outputs.h"
 #include "sheet.h"
 #include "store/actionscope.h"
+#include "tabchain.h"
 #include "wholecharacters.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -146,6 +148,19 @@ void Form::caption(QLabel* label, QWidget* box) {
         combo->lineEdit()->setAccessibleName(name);
 }
 
+void Form::caption(QLabel* label, const QList<QWidget*>& boxes) {
+    bool first = true;
+    for (QWidget* box : boxes) {
+        if (!box)
+            continue;
+        if (first)
+            caption(label, box);
+        else
+            box->setAccessibleName(QString(label->text()).remove(u'&'));
+        first = false;
+    }
+}
+
 void Form::setReactivation(bool afterBoxes, bool afterWindows) {
     m_afterBoxes = afterBoxes;
     m_afterWindows = afterWindows;
@@ -228,9 +243,59 @@ void Form::error(const QString& text) {
     box([&] { Messages::error(this, text); });
 }
 
+void Form::keys(QAbstractButton* enter, QAbstractButton* escape) {
+    m_enter = enter;
+    m_escape = escape;
+}
+
+void Form::tabOrder(QWidget* before, QWidget* after) {
+    m_tabOrder.append(std::make_pair(QPointer<QWidget>(before), QPointer<QWidget>(after)));
+}
+
+bool Form::press(QAbstractButton* button) {
+    if (!button || !button->isVisible() || !button->isEnabled())
+        return false;
+    button->click();
+    return true;
+}
+
+namespace {
+
+bool isEnter(const QKeyEvent* key) {
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+           (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+} // namespace
+
+bool Form::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent*>(event))) {
+        // Enter on a button presses it, as Space does.
+        auto* pressed = qobject_cast<QAbstractButton*>(watched);
+        if (pressed && !pressed->isCheckable() && pressed->window() == this) {
+            press(pressed);
+            return true;
+        }
+        if (m_ownEnter.contains(watched))
+            m_enterOwned = static_cast<QKeyEvent*>(event);
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void Form::keyPressEvent(QKeyEvent* event) {
-    // Escape does not close a window of this system; only its own buttons do.
-    if (event->key() == Qt::Key_Escape) {
+    // Escape does not close a window by itself: it presses the window's leaving button,
+    // when it has one it can press.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        press(m_escape);
+        event->accept();
+        return;
+    }
+    // Enter reaches the window when the box it was pressed in did not take it.
+    if (isEnter(event)) {
+        const bool owned = event == m_enterOwned;
+        m_enterOwned = nullptr;
+        if (!owned)
+            press(m_enter);
         event->accept();
         return;
     }
@@ -245,5 +310,18 @@ void Form::showEvent(QShowEvent* event) {
             b->setAutoDefault(false);
     FocusHighlight::install(this);
     WholeCharacters::install(this);
+    TabChain::install(this);
+    for (const auto& [before, after] : m_tabOrder)
+        if (before && after)
+            setTabOrder(before, after);
+    for (QAbstractButton* b : findChildren<QAbstractButton*>()) {
+        b->removeEventFilter(this);
+        b->installEventFilter(this);
+    }
+    for (const QPointer<QObject>& own : m_ownEnter)
+        if (own) {
+            own->removeEventFilter(this);
+            own->installEventFilter(this);
+        }
     QDialog::showEvent(event);
 }

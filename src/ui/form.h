@@ -3,15 +3,20 @@
 #include <QDialog>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QList>
+#include <QPointer>
 #include <QPushButton>
 #include <QString>
 #include <QVBoxLayout>
 #include <functional>
 #include <initializer_list>
+#include <type_traits>
+#include <utility>
 
+class QAbstractButton;
 class QBoxLayout;
 class QHBoxLayout;
-class QLineEdit;
 class QPlainTextEdit;
 class QPrinter;
 struct Sheet;
@@ -37,6 +42,10 @@ class QWidget;
 // - when a window opened through open() closes (unless the window opts out);
 // - never after the standard error box of a failed action or activation, so that an
 //   activation that fails cannot run again and again.
+//
+// The keyboard: Tab goes through the controls in the order the layouts show them (see
+// TabChain), each time the window shows; a caption with '&' gives Alt and its letter to its
+// box (see caption()), a button's to the button. Escape and Enter do what keys() says.
 class Form : public QDialog {
     Q_OBJECT
 public:
@@ -83,9 +92,14 @@ protected:
         return w;
     }
 
-    // Connects a control's signal to a handler of this window, run inside a guard.
+    // Connects a control's signal to a handler of this window, run inside a guard. A box
+    // whose Enter (returnPressed) runs a handler keeps its Enter to itself: it presses no
+    // button of keys().
     template <typename Sender, typename Signal, typename Owner>
     void handle(Sender* sender, Signal signal, void (Owner::*handler)()) {
+        if constexpr (std::is_same_v<Signal, void (QLineEdit::*)()>)
+            if (signal == &QLineEdit::returnPressed)
+                m_ownEnter.append(sender);
         connect(sender, signal, this, [this, handler] {
             guard([this, handler] { (static_cast<Owner*>(this)->*handler)(); });
         });
@@ -109,6 +123,20 @@ protected:
     // this one. Both by default.
     void setReactivation(bool afterBoxes, bool afterWindows);
 
+    // The window's keys, pressing a button as a click does (its handler runs guarded), and
+    // only while that button is shown and enabled:
+    // - Escape presses `escape`, the button that closes the window ("Salir", "Cerrar"...).
+    //   Without one, Escape does nothing.
+    // - Enter in a box presses `enter`, the window's one main action, where pressing it from
+    //   any box is safe and expected (logging in). Without one, Enter in a box presses
+    //   nothing.
+    // Enter on a button presses that button, as Space does, in every window.
+    void keys(QAbstractButton* enter, QAbstractButton* escape);
+
+    // Tab goes from `before` to `after`, where the order of the layouts is not the one a
+    // person follows in this window. Kept each time the window shows.
+    void tabOrder(QWidget* before, QWidget* after);
+
     // The header: the screen number label in the corner and the title label.
     QLabel* screenNumber(const QString& name, const QString& number);
     QLabel* title(const QString& name, const QString& text);
@@ -124,6 +152,10 @@ protected:
 
     // Makes `label` the caption of `box`: its buddy, and the box's accessible name.
     static void caption(QLabel* label, QWidget* box);
+    // One caption over the boxes of its line (a list and the box that shows the name chosen
+    // in it, or a list and the box shown instead of it): the first is its buddy, and a
+    // screen reader calls each by it. Null boxes are left out.
+    static void caption(QLabel* label, const QList<QWidget*>& boxes);
     // Boxes under their captions, one pair a line, each label the caption of its box; the
     // window puts the layout where it belongs.
     static QFormLayout* fields(std::initializer_list<std::pair<QLabel*, QWidget*>> rows);
@@ -133,6 +165,7 @@ protected:
 
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Runs the activation, then shows the window modally until it closes.
@@ -142,6 +175,8 @@ private:
     void dialog(const std::function<void()>& show);
     void reactivate(bool afterBox);
     void watchLeave(QWidget* control, std::function<void()> handler);
+    // Presses `button` for a key, when it is shown and enabled.
+    static bool press(QAbstractButton* button);
 
     QWidget* m_header;
     QVBoxLayout* m_body;
@@ -149,4 +184,10 @@ private:
     bool m_afterWindows = true;
     // Above zero while leavings of this window's controls run nothing.
     int m_leavesHeld = 0;
+    QPointer<QAbstractButton> m_enter;
+    QPointer<QAbstractButton> m_escape;
+    QList<QPointer<QObject>> m_ownEnter;
+    // The Enter key press a box with an Enter of its own has had, on its way to the window.
+    const QKeyEvent* m_enterOwned = nullptr;
+    QList<std::pair<QPointer<QWidget>, QPointer<QWidget>>> m_tabOrder;
 };

@@ -3,5 +3,6 @@
 QObject* formTests();
 QObject* widgetTests();
 QObject* leaveTests();
+QObject* keysTests();
 
-MONITOREO_GUI_TEST_MAIN(formTests(), widgetTests(), leaveTests())
+MONITOREO_GUI_TEST_MAIN(formTests(), widgetTests(), leaveTests(), keysTests())

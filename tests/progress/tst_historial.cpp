@@ -2,6 +2,7 @@
 #include "fixture/controls.h"
 #include "fixture/guimain.h"
 #include "fixture/pdf.h"
+#include "fixture/plandata.h"
 #include "fixture/programtest.h"
 #include "fixture/uiscript.h"
 #include "plan/frmverpro.h"
@@ -29,21 +30,7 @@ class TestHistorial : public ProgramTest {
     void exec(const QString& sql) { program->db().exec(sql); }
 
     void product(const QString& unit, int n, const QString& name, int goals) {
-        exec(QStringLiteral("insert into t_prodaccion (cod_unidad, uni_gestion, id_proyecto, "
-                            "proy_descorta, proy_descripcion, proy_resultado, proy_ok) values "
-                            "('%1', '2008', %2, '%3', 'Actividades de %3', 'Indicadores de %3', "
-                            "'S')")
-                 .arg(unit, QString::number(n), name));
-        exec(QStringLiteral("insert into t_producto (cod_area, id_proyecto, id_producto, "
-                            "pro_gestion, pro_fecini, pro_fecfin) values ('%1', %2, %2, '2008', "
-                            "'2008-01-01', '2008-12-31')")
-                 .arg(unit, QString::number(n)));
-        for (int g = 1; g <= goals; ++g)
-            exec(QStringLiteral("insert into t_hito (cod_area, id_producto, gestion, cod_hito, "
-                                "hito_descr, hito_fecini, hito_fecfin, hito_porpro) values ('%1', "
-                                "%2, '2008', %3, 'Meta %3', '2008-01-01', '2008-12-31', %4)")
-                     .arg(unit, QString::number(n), QString::number(g),
-                          QString::number(g * 100 / goals)));
+        addProduct(program->db(), unit, n, name, goals);
     }
     void reportOf(const QString& unit, int n, int goal, int correla, const QString& date,
                   int percent, const QString& year = "2008") {

@@ -1,5 +1,6 @@
 #include "fixture/controls.h"
 #include "fixture/guimain.h"
+#include "fixture/plandata.h"
 #include "fixture/programtest.h"
 #include "fixture/uiscript.h"
 #include "plan/frmingresodatos1.h"
@@ -40,26 +41,8 @@ class TestKeyboard : public ProgramTest {
     Application& app() { return program->app(); }
     void exec(const QString& sql) { program->db().exec(sql); }
 
-    // A header of the year; with goals, its product row and its goals too.
     void product(const QString& unit, int n, const QString& name, int goals) {
-        exec(QStringLiteral("insert into t_prodaccion (cod_unidad, uni_gestion, id_proyecto, "
-                            "proy_descorta, proy_descripcion, proy_resultado, proy_ok) values "
-                            "('%1', '2008', %2, '%3', 'Actividades de %3', 'Indicadores de %3', "
-                            "'S')")
-                 .arg(unit, QString::number(n), name));
-        if (goals == 0)
-            return;
-        exec(QStringLiteral("insert into t_producto (cod_area, id_proyecto, id_producto, "
-                            "pro_gestion, pro_fecini, pro_fecfin) values ('%1', %2, %2, '2008', "
-                            "'2008-01-01', '2008-12-31')")
-                 .arg(unit, QString::number(n)));
-        for (int g = 1; g <= goals; ++g)
-            exec(QStringLiteral("insert into t_hito (cod_area, id_producto, gestion, cod_hito, "
-                                "hito_descr, hito_fecini, hito_fecfin, hito_porpro, "
-                                "ava_registro) values ('%1', %2, '2008', %3, 'Meta %3', "
-                                "'2008-01-01', '2008-12-31', %4, 'N')")
-                     .arg(unit, QString::number(n), QString::number(g),
-                          QString::number(g * 100 / goals)));
+        addProduct(program->db(), unit, n, name, goals);
     }
 
     // A report on the product's first goal.

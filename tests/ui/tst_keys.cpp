@@ -1,6 +1,6 @@
 #include "core/error.h"
-#include "fixture/storetest.h"
 #include "fixture/uiscript.h"
+#include "fixture/uitest.h"
 #include "store/datasource.h"
 #include "store/table.h"
 #include "ui/clicklabel.h"
@@ -176,20 +176,10 @@ QStringList tabRound(QWidget* from, int most = 30) {
 
 } // namespace
 
-class TestKeys : public StoreTest {
+class TestKeys : public UiTest {
     Q_OBJECT
 
-    std::unique_ptr<ScriptedMessages> messages;
-
 private slots:
-    void init() {
-        StoreTest::init();
-        messages = std::make_unique<ScriptedMessages>();
-    }
-    void cleanup() {
-        messages.reset();
-        StoreTest::cleanup();
-    }
 
     void tabFollowsTheLayoutsNotTheOrderOfMaking() {
         Scrambled w;

@@ -1,6 +1,6 @@
 #include "fixture/controls.h"
-#include "fixture/storetest.h"
 #include "fixture/uiscript.h"
+#include "fixture/uitest.h"
 #include "store/datasource.h"
 #include "store/query.h"
 #include "store/table.h"
@@ -22,20 +22,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
-class TestWidgets : public StoreTest {
+class TestWidgets : public UiTest {
     Q_OBJECT
 
-    std::unique_ptr<ScriptedMessages> messages;
-
 private slots:
-    void init() {
-        StoreTest::init();
-        messages = std::make_unique<ScriptedMessages>();
-    }
-    void cleanup() {
-        messages.reset();
-        StoreTest::cleanup();
-    }
 
     void theGridSelectsTheCurrentRowBothWays() {
         Table months(c.get(), QStringLiteral("t_mes"));

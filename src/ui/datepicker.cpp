@@ -1,6 +1,8 @@
 #include "datepicker.h"
 
 #include <QCalendarWidget>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 
@@ -23,6 +25,21 @@ bool DatePicker::focusNextPrevChild(bool next) {
 void DatePicker::mousePressEvent(QMouseEvent* event) {
     emit clicked();
     QDateEdit::mousePressEvent(event);
+}
+
+void DatePicker::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F4 ||
+        (event->key() == Qt::Key_Down && (event->modifiers() & Qt::AltModifier)))
+        emit clicked();
+    QDateEdit::keyPressEvent(event);
+}
+
+void DatePicker::focusInEvent(QFocusEvent* event) {
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+        reason == Qt::ShortcutFocusReason)
+        emit clicked();
+    QDateEdit::focusInEvent(event);
 }
 
 bool DatePicker::eventFilter(QObject* watched, QEvent* event) {

@@ -13,12 +13,16 @@ public:
     void setLatest(const QDate& date) { setMaximumDate(date); }
 
 signals:
-    // The user pressed the mouse on the box or its calendar button, before the box acts on
-    // the press (a window may change the range the calendar then offers).
+    // The user comes to choose a date, before the box acts (a window may change the range
+    // the box then offers): a press of the mouse on the box or its calendar button, or
+    // their keys: Tab or a caption's shortcut into the box, Alt+Down or F4 for the
+    // calendar.
     void clicked();
 
 protected:
     bool focusNextPrevChild(bool next) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 };

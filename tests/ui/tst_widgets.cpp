@@ -16,11 +16,14 @@
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>
+#include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 
 class TestWidgets : public UiTest {
     Q_OBJECT
@@ -309,6 +312,40 @@ private slots:
         QCOMPARE(DTPini.date(), QDate(2008, 12, 31));
         DTPini.setDate(QDate(2007, 2, 1));
         QCOMPARE(DTPini.date(), QDate(2008, 1, 1));
+    }
+
+    // What a press of the mouse on a date box does, its keys do too: the box's limits are
+    // set before the user types or opens the calendar.
+    void aDateBoxIsComeToByKeysAsByTheMouse() {
+        QWidget window;
+        auto* before = new QLineEdit(&window);
+        auto* hasta = new DatePicker(&window);
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(before);
+        layout->addWidget(hasta);
+        hasta->setDate(QDate(2008, 3, 1));
+        int comings = 0;
+        QObject::connect(hasta, &DatePicker::clicked, [&] {
+            ++comings;
+            hasta->setEarliest(QDate(2008, 6, 1));
+        });
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        before->setFocus();
+        QCOMPARE(comings, 0);
+        QTest::keyClick(before, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), hasta);
+        QCOMPARE(comings, 1);
+        QCOMPARE(hasta->date(), QDate(2008, 6, 1)); // within the limit it was given
+        QTest::keyClick(hasta, Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(comings, 2);
+        QCOMPARE(hasta->calendarWidget()->minimumDate(), QDate(2008, 6, 1));
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+        // Arrows move the date: no coming to the box.
+        QTest::keyClick(hasta, Qt::Key_Up);
+        QCOMPARE(comings, 2);
     }
 
     void keyFiltersRefuseOtherCharacters() {

@@ -11,6 +11,7 @@ TFRMverproducto::TFRMverproducto(QWidget* parent)
     MEMproducto->setAccessibleName(QStringLiteral("Actividades del producto"));
     body()->addWidget(MEMproducto);
     resize(520, 360);
+    escapeCloses();
 }
 
 void TFRMverproducto::showEvent(QShowEvent* event) {

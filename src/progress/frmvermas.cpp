@@ -54,6 +54,7 @@ TFRMvermas::TFRMvermas(QWidget* parent)
     row({BitBtn1, BitBtn2, BTNdatosgral}, Qt::AlignCenter);
     body()->addStretch(1);
 
+    escapeCloses();
     handle(BitBtn1, &QPushButton::clicked, &TFRMvermas::BitBtn1Click);
     handle(BitBtn2, &QPushButton::clicked, &TFRMvermas::BitBtn2Click);
     handle(BTNdatosgral, &QPushButton::clicked, &TFRMvermas::BTNdatosgralClick);

@@ -284,9 +284,12 @@ bool Form::eventFilter(QObject* watched, QEvent* event) {
 
 void Form::keyPressEvent(QKeyEvent* event) {
     // Escape does not close a window by itself: it presses the window's leaving button,
-    // when it has one it can press.
+    // when it has one it can press; a window without one closes if it says so.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        press(m_escape);
+        if (m_escape)
+            press(m_escape);
+        else if (m_escapeCloses)
+            close();
         event->accept();
         return;
     }

@@ -132,6 +132,9 @@ protected:
     //   nothing.
     // Enter on a button presses that button, as Space does, in every window.
     void keys(QAbstractButton* enter, QAbstractButton* escape);
+    // Escape closes a window that has no leaving button of its own (a chooser, a viewer),
+    // as the window's close box does.
+    void escapeCloses() { m_escapeCloses = true; }
 
     // Tab goes from `before` to `after`, where the order of the layouts is not the one a
     // person follows in this window. Kept each time the window shows.
@@ -186,6 +189,7 @@ private:
     int m_leavesHeld = 0;
     QPointer<QAbstractButton> m_enter;
     QPointer<QAbstractButton> m_escape;
+    bool m_escapeCloses = false;
     QList<QPointer<QObject>> m_ownEnter;
     // The Enter key press a box with an Enter of its own has had, on its way to the window.
     const QKeyEvent* m_enterOwned = nullptr;

@@ -140,6 +140,7 @@ public:
     QStringList log;
     bool failLeaving = false;
 
+    using Form::escapeCloses;
     using Form::keys;
 };
 
@@ -311,12 +312,21 @@ private slots:
         key(w.box, Qt::Key_Escape);
         QVERIFY(w.log.isEmpty());
         QVERIFY(w.isVisible());
-        // Nor in a window without one.
+        // Nor in a window without one, unless it closes on Escape as by its close box.
         Keyed plain;
         QVERIFY(showActive(&plain));
         key(plain.box, Qt::Key_Escape);
         QVERIFY(plain.isVisible());
         QVERIFY(plain.log.isEmpty());
+        plain.escapeCloses();
+        key(plain.box, Qt::Key_Escape);
+        QVERIFY(!plain.isVisible());
+        QVERIFY(plain.log.isEmpty());
+        // A leaving button that cannot be pressed keeps the window open all the same.
+        w.escapeCloses();
+        QVERIFY(showActive(&w));
+        key(w.box, Qt::Key_Escape);
+        QVERIFY(w.isVisible());
     }
 
     void enterInABoxPressesOnlyTheWindowsMainAction() {

@@ -75,7 +75,7 @@ QString Sheet::csv() const {
     return out;
 }
 
-QTextDocument* Sheet::document() const {
+std::unique_ptr<QTextDocument> Sheet::document() const {
     QString html = QStringLiteral("<html><body><h2>%1</h2>").arg(title.toHtmlEscaped());
     for (const QString& line : heading)
         html += QStringLiteral("<p style=\"margin:0\">%1</p>").arg(line.toHtmlEscaped());
@@ -103,7 +103,7 @@ QTextDocument* Sheet::document() const {
         html += QStringLiteral("</tr>");
     }
     html += QStringLiteral("</table></body></html>");
-    auto* document = new QTextDocument;
+    auto document = std::make_unique<QTextDocument>();
     if (!picture.isNull())
         document->addResource(QTextDocument::ImageResource, pictureUrl, picture);
     document->setHtml(html);
@@ -111,7 +111,7 @@ QTextDocument* Sheet::document() const {
 }
 
 void Sheet::print(QPagedPaintDevice* device) const {
-    std::unique_ptr<QTextDocument> doc(document());
+    const std::unique_ptr<QTextDocument> doc = document();
     // Laid out on the device's pages here, in screen pixels: a document left to lay itself
     // out prints a copy of itself, which has lost the picture.
     doc->setPageSize(device->pageLayout().paintRectPixels(96).size());

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 class DBGrid;
@@ -39,7 +40,7 @@ struct Sheet {
     // decimal separator here), quoted where they must be, lines ended by CR LF.
     QString csv() const;
     // The sheet as one document (HTML), the rows in a table with their colours.
-    QTextDocument* document() const;
+    std::unique_ptr<QTextDocument> document() const;
     // Lays the sheet out on the pages of a printer or a PDF writer.
     void print(QPagedPaintDevice* device) const;
     // Writes the sheet to `path`: PDF (landscape A4) or CSV in UTF-8 with a byte order

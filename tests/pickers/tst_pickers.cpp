@@ -81,20 +81,6 @@ class TestPickers : public ProgramTest {
         QTest::mouseClick(box, Qt::LeftButton, {}, mark.center());
     }
 
-    // Clicks the grid's row that shows `text` in `field`.
-    static void selectRow(DBGrid* grid, const QString& field, const QString& text) {
-        const Dataset* d = grid->dataSource()->dataset();
-        int row = -1;
-        for (int r = 0; r < d->rowCount() && row < 0; ++r)
-            if (grid->cellText(r, field) == text)
-                row = r;
-        QVERIFY2(row >= 0, qPrintable(text));
-        const QModelIndex cell = grid->model()->index(row, d->fieldIndex(field));
-        grid->scrollTo(cell);
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
-        QCOMPARE(d->currentRow(), row);
-    }
-
     // What the grid shows in a column, sorted.
     static QStringList shown(DBGrid* grid, const QString& field) {
         QStringList values;
@@ -188,7 +174,7 @@ private slots:
                 CLICK(g, "BitBtn2");
                 choose(g->DBLmuni, "MECAPACA");
                 CLICK(g, "BitBtn2");
-                selectRow(g->DBGrid1, "mun_nombre", "PALCA");
+                CLICK_ROW(g->DBGrid1, "mun_nombre", "PALCA");
                 CLICK(g, "BitBtn3");
                 QCOMPARE(messages->texts(), QStringList({"Registro eliminado"}));
                 QCOMPARE(shown(g->DBGrid1, "mun_nombre"), QStringList({"MECAPACA"}));
@@ -278,7 +264,7 @@ private slots:
                 QCOMPARE(shown(o->DBGrid1, "org_descr"),
                          QStringList({"Pueblo Aymara", "Pueblo Guaraní", "Pueblo Guaraní"}));
                 picture(o, "lista");
-                selectRow(o->DBGrid1, "org_descr", "Pueblo Aymara");
+                CLICK_ROW(o->DBGrid1, "org_descr", "Pueblo Aymara");
                 CLICK(o, "BitBtn3");
                 QCOMPARE(shown(o->DBGrid1, "org_descr"),
                          QStringList({"Pueblo Guaraní", "Pueblo Guaraní"}));
@@ -402,7 +388,7 @@ private slots:
                 CLICK(s, "BTNcancela");
                 choose(s->DBLsector, "Educación");
                 CLICK(s, "BTNgraba");
-                selectRow(s->DBGrid1, "grupo_nombre", "Educación primaria");
+                CLICK_ROW(s->DBGrid1, "grupo_nombre", "Educación primaria");
                 CLICK(s, "BTNcancela");
                 QCOMPARE(shown(s->DBGrid1, "grupo_nombre"),
                          QStringList({"Infraestructura educativa"}));
@@ -476,7 +462,7 @@ private slots:
                                       "Producción de alimentos"}));
                 picture(u, "lista");
                 messages->clear();
-                selectRow(u->DBGrid1, "pro_descri", "Desarrollo agropecuario");
+                CLICK_ROW(u->DBGrid1, "pro_descri", "Desarrollo agropecuario");
                 messages->answerNext(false);
                 CLICK(u, "BitBtn2");
                 QCOMPARE(u->DBGrid1->model()->rowCount(), 3);
@@ -555,7 +541,7 @@ private slots:
                 picture(i, "lista");
 
                 // The line of the year before is the one removed, not this year's line 1.
-                selectRow(i->DBGrid1, "ind_descripcion", "Comunidades atendidas");
+                CLICK_ROW(i->DBGrid1, "ind_descripcion", "Comunidades atendidas");
                 CLICK(i, "BTNelimina");
                 QCOMPARE(messages->texts(), QStringList({"Se elimino el registro... "}));
                 QVERIFY(i->BTNgraba->isEnabled() && i->BTNelimina->isEnabled());

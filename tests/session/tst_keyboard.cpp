@@ -227,18 +227,6 @@ class TestKeyboard : public ProgramTest {
         return QTest::qWaitForWindowActive(&w);
     }
 
-    // Clicks the grid's row that shows `text` in `field`.
-    static void selectRow(DBGrid* grid, const QString& field, const QString& text) {
-        const Dataset* d = grid->dataSource()->dataset();
-        int row = -1;
-        for (int r = 0; r < d->rowCount() && row < 0; ++r)
-            if (grid->cellText(r, field) == text)
-                row = r;
-        QVERIFY2(row >= 0, qPrintable(text));
-        const QModelIndex cell = grid->model()->index(row, d->fieldIndex(field));
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
-    }
-
     QSet<QString> walked;
     QStringList faults;
 
@@ -275,14 +263,14 @@ private slots:
                    QStringLiteral("Viceministerio de Desarrollo Rural y Agropecuario"));
             CHOOSE(&w, "DBLdirecc", QStringLiteral("Dirección General de Desarrollo Rural"));
             CHOOSE(&w, "DBLunidad", QStringLiteral("Unidad de Planificación Rural"));
-            selectRow(browser->DBGmuestra, "proy_descorta", "Semillas");
+            CLICK_ROW(browser->DBGmuestra, "proy_descorta", "Semillas");
             walk(w, "con unidad");
             CLICK(&w, "BTNagreprod");
             walk(w, "registro nuevo");
             CLICK(&w, "BTNcancela");
-            selectRow(browser->DBGmuestra, "proy_descorta", "Semillas");
+            CLICK_ROW(browser->DBGmuestra, "proy_descorta", "Semillas");
             CLICK(&w, "BTNmetas");
-            selectRow(browser->DBGmuestra, "proy_descorta", "Riego");
+            CLICK_ROW(browser->DBGmuestra, "proy_descorta", "Riego");
             CLICK(&w, "BTNmuestra");
             leave(w);
         });
@@ -337,7 +325,7 @@ private slots:
         windows->whenShown("FRMavance", [&](Form& w) {
             walk(w, "al abrir");
             CHOOSE(&w, "DBLproducto", QStringLiteral("Riego"));
-            selectRow(report->DBGrid1, "hito_descr", "Meta 1");
+            CLICK_ROW(report->DBGrid1, "hito_descr", "Meta 1");
             CLICK(&w, "BTNagrega");
             TYPE(&w, "EDIavance", QStringLiteral("20"));
             walk(w, "avance nuevo");
@@ -364,10 +352,10 @@ private slots:
             CHOOSE(&w, "DBLvicemin", QStringLiteral("Instituto Nacional de Reforma Agraria"));
             CHOOSE(&w, "DBLdirecc", QStringLiteral("Saneamiento y titulación"));
             CHOOSE(&w, "DBLunidad", QStringLiteral("Unidad de Saneamiento Cochabamba"));
-            selectRow(browser->DBGmuestra, "proy_descorta", "Puentes");
+            CLICK_ROW(browser->DBGmuestra, "proy_descorta", "Puentes");
             walk(w, "entidad");
             CLICK(&w, "BTNmetas");
-            selectRow(browser->DBGmuestra, "proy_descorta", "Caminos");
+            CLICK_ROW(browser->DBGmuestra, "proy_descorta", "Caminos");
             CLICK(&w, "BTNmuestra");
             CLICK(&w, "BTNppto");
             leave(w);

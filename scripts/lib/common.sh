@@ -24,9 +24,10 @@ build_packages=(build-essential cmake ninja-build ccache qt6-base-dev libqt6sql6
                 xvfb xauth)
 
 # What the tests of the installation and the Debian package use besides the build: the
-# menu entry's validator, an XML checker for the icon, dpkg-shlibdeps for the Depends, and
-# poppler's tools that read printed and exported PDF files back.
-test_packages=(desktop-file-utils libxml2-utils dpkg-dev poppler-utils)
+# menu entry's validator, an XML checker for the icon, dpkg-shlibdeps for the Depends and
+# `file`, by which CPack finds the files to give it, and poppler's tools that read printed
+# and exported PDF files back.
+test_packages=(desktop-file-utils libxml2-utils dpkg-dev file poppler-utils)
 
 # configure_and_build [cmake options...]
 configure_and_build() {

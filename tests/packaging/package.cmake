@@ -10,6 +10,8 @@ endif()
 require_program(dpkg_deb dpkg-deb dpkg)
 require_program(shlibdeps dpkg-shlibdeps dpkg-dev)
 require_program(readelf readelf binutils)
+# CPack's step that runs dpkg-shlibdeps tells the program's ELF files by `file`.
+require_program(file_utility file file)
 fresh_folder("${WORK}")
 
 run(out "${CPACK}" -G DEB --config "${BUILD}/CPackConfig.cmake" -B "${WORK}/out")

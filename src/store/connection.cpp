@@ -13,6 +13,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <optional>
 #include <sqlite3.h>
@@ -185,11 +186,14 @@ void addTextFunctions(const QSqlDatabase& db) {
 // gave up after its ten seconds. Trying again about every millisecond (a little more or less,
 // so that two waiting programs do not keep step) soon catches one of those moments.
 thread_local std::chrono::steady_clock::time_point waitingSince;
+std::atomic<quint64> waitsBegun{0};
 
 int waitForLock(void*, int tries) {
     const auto now = std::chrono::steady_clock::now();
-    if (tries == 0) // SQLite counts the tries of each statement from 0
+    if (tries == 0) { // SQLite counts the tries of each statement from 0
         waitingSince = now;
+        ++waitsBegun;
+    }
     if (now - waitingSince >= std::chrono::milliseconds(busyTimeoutMs))
         return 0;
     std::this_thread::sleep_for(
@@ -282,6 +286,10 @@ Connection::~Connection() {
 
 const QList<Connection*>& Connection::all() {
     return registry;
+}
+
+quint64 Connection::lockWaitsBegun() {
+    return waitsBegun;
 }
 
 void Connection::setServer(const QString& serverText) {

@@ -74,6 +74,9 @@ public:
 
     // The connections of the calling thread.
     static const QList<Connection*>& all();
+    // How many times a statement of this program has begun to wait for another program's
+    // lock on the embedded store.
+    static quint64 lockWaitsBegun();
 
 signals:
     void aboutToClose();

@@ -147,6 +147,7 @@ private slots:
         }
         Station here = station(key);
         std::atomic<bool> deleted = false;
+        bool waited = false;
         QString failure;
         {
             // Here a goal is being stored, its product row written, when there the header
@@ -156,6 +157,7 @@ private slots:
                                                  QStringLiteral("Meta"), QDate(2008, 2, 1),
                                                  QDate(2008, 2, 20)}),
                      GoalEntry::Outcome::Stored);
+            const quint64 waitsBefore = Connection::lockWaitsBegun();
             std::thread there([&] {
                 try {
                     auto own = db->connect();
@@ -168,13 +170,12 @@ private slots:
                 }
                 deleted = true;
             });
-            QTest::qWait(300);
-            const bool waited = !deleted;
+            waited = db->awaitWaitingStatement(waitsBefore) && !deleted;
             action.commit();
             there.join();
-            QVERIFY(waited);
         }
         QCOMPARE(failure, QString());
+        QVERIFY(waited);
         QCOMPARE(count("t_prodaccion where id_proyecto = 9"), 0);
         QCOMPARE(count("t_producto where id_producto = 9"), 0);
         QCOMPARE(count("t_hito where id_producto = 9"), 0);

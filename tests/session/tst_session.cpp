@@ -230,7 +230,7 @@ private slots:
     void aBadServerShowsTheEnginesMessageAndACorrectedOneWorks_data() {
         QTest::addColumn<QString>("server");
         QTest::addColumn<QString>("says");
-        QTest::newRow("unknown host") << "servidor-inexistente.invalid"
+        QTest::newRow("unknown host") << unresolvableServer()
                                       << "servidor-inexistente";
         QTest::newRow("missing folder") << "/no/existe/esta/carpeta"
                                         << "/no/existe/esta/carpeta";

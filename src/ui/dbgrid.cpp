@@ -1,55 +1,17 @@
 #include "dbgrid.h"
 
 #include "guard.h"
+#include "showncolumns.h"
 #include "store/dataset.h"
 #include "store/datasource.h"
 
 #include <QHeaderView>
-#include <QIdentityProxyModel>
 #include <QKeyEvent>
 #include <QScopeGuard>
 
-// The grid's own titles and colours over a shared data source.
-class GridColumns : public QIdentityProxyModel {
-public:
-    using QIdentityProxyModel::QIdentityProxyModel;
-
-    QHash<QString, QString> titles;
-    DBGrid::Colouring colouring;
-
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        if (orientation == Qt::Horizontal && role == Qt::DisplayRole) {
-            const QString field =
-                QIdentityProxyModel::headerData(section, orientation, role).toString();
-            return titles.value(field.toLower(), field);
-        }
-        return QIdentityProxyModel::headerData(section, orientation, role);
-    }
-
-    QVariant data(const QModelIndex& index, int role) const override {
-        if (colouring &&
-            (role == Qt::BackgroundRole || role == Qt::ForegroundRole || role == Qt::FontRole)) {
-            const QString field =
-                QIdentityProxyModel::headerData(index.column(), Qt::Horizontal, Qt::DisplayRole)
-                    .toString();
-            const DBGrid::CellColours c = colouring(index.row(), field);
-            if (role == Qt::BackgroundRole && c.background)
-                return *c.background;
-            if (role == Qt::ForegroundRole && c.text)
-                return *c.text;
-            if (role == Qt::FontRole && c.bold) {
-                QFont f;
-                f.setBold(true);
-                return f;
-            }
-        }
-        return QIdentityProxyModel::data(index, role);
-    }
-};
-
 DBGrid::DBGrid(QWidget* parent)
     : QTableView(parent)
-    , m_proxy(new GridColumns(this)) {
+    , m_proxy(new ShownColumns(this)) {
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -88,16 +50,14 @@ void DBGrid::setDataSource(DataSource* source) {
 
 void DBGrid::setColumns(const QList<Column>& columns) {
     m_columns = columns;
-    m_proxy->titles.clear();
     QStringList titles;
-    for (const Column& c : columns) {
-        m_proxy->titles.insert(c.field.toLower(), c.title);
+    for (const Column& c : columns)
         titles.append(c.title.trimmed());
-    }
     const QString name = titles.join(QStringLiteral(", "));
     if (accessibleName().isEmpty() || accessibleName() == m_titlesName)
         setAccessibleName(name);
     m_titlesName = name;
+    m_proxy->setColumns(columns);
     arrangeColumns();
 }
 
@@ -107,20 +67,10 @@ void DBGrid::setColouring(Colouring colouring) {
 }
 
 void DBGrid::arrangeColumns() {
-    if (!m_source || m_columns.isEmpty())
-        return;
-    const Dataset* d = m_source->dataset();
-    QHeaderView* h = horizontalHeader();
-    for (int c = 0; c < d->fieldCount(); ++c)
-        setColumnHidden(c, true);
     for (int i = 0; i < m_columns.size(); ++i) {
-        const int logical = d->fieldIndex(m_columns[i].field);
-        if (logical < 0)
-            continue;
-        setColumnHidden(logical, false);
-        h->moveSection(h->visualIndex(logical), i);
-        if (m_columns[i].width > 0)
-            setColumnWidth(logical, m_columns[i].width);
+        const int column = m_proxy->columnOf(m_columns[i].field);
+        if (column >= 0 && m_columns[i].width > 0)
+            setColumnWidth(column, m_columns[i].width);
     }
 }
 
@@ -136,11 +86,15 @@ void DBGrid::followDataset() {
     m_syncing = false;
 }
 
+QModelIndex DBGrid::cellIndex(int row, const QString& field) const {
+    return m_proxy->index(row, m_proxy->columnOf(field));
+}
+
 QString DBGrid::cellText(int row, const QString& field) const {
     if (!m_source)
         return {};
     const int column = m_source->dataset()->fieldIndex(field);
-    return m_proxy->data(m_proxy->index(row, column), Qt::DisplayRole).toString();
+    return m_source->data(m_source->index(row, column), Qt::DisplayRole).toString();
 }
 
 int DBGrid::rowCount() const {

@@ -7,7 +7,7 @@
 #include <optional>
 
 class DataSource;
-class GridColumns;
+class ShownColumns;
 
 // A grid over a dataset: one line per row, the columns a window chooses, with their
 // titles. The selected line is the dataset's current row, both ways. Cell colours come
@@ -39,7 +39,9 @@ public:
     const QList<Column>& columns() const { return m_columns; }
     // The rows the grid shows.
     int rowCount() const;
-    // The text a cell shows, and its colours.
+    // Where a field's cell of a row shows; invalid when the grid does not show that field.
+    QModelIndex cellIndex(int row, const QString& field) const;
+    // The text a cell shows (also of a field the grid does not show), and its colours.
     QString cellText(int row, const QString& field) const;
     CellColours cellColours(int row, const QString& field) const;
 
@@ -58,7 +60,7 @@ private:
     void followDataset();
 
     DataSource* m_source = nullptr;
-    GridColumns* m_proxy;
+    ShownColumns* m_proxy;
     QList<Column> m_columns;
     QString m_titlesName;
     bool m_syncing = false;

@@ -1,12 +1,14 @@
 #include "dblookup.h"
 
 #include "guard.h"
+#include "showncolumns.h"
 #include "store/dataset.h"
 #include "store/datasource.h"
 #include "store/values.h"
 
 DBLookupComboBox::DBLookupComboBox(QWidget* parent)
-    : QComboBox(parent) {
+    : QComboBox(parent)
+    , m_entries(new ShownColumns(this)) {
     connect(this, qOverload<int>(&QComboBox::activated), this, [this](int row) {
         if (!runGuarded(this, [&] { pick(row); }))
             showKey(); // the pick did not take
@@ -20,7 +22,12 @@ void DBLookupComboBox::setListSource(DataSource* source, const QString& keyField
     m_source = source;
     m_keyField = keyField;
     m_listField = listField;
-    setModel(source);
+    // The entries are the listed field alone, so that the open list hands assistive
+    // technology what it shows.
+    m_entries->setColumns({{listField, QString()}});
+    m_entries->setSourceModel(source);
+    if (model() != m_entries)
+        setModel(m_entries);
     connect(source, &QAbstractItemModel::modelReset, this, &DBLookupComboBox::showKey);
     connect(source, &QAbstractItemModel::rowsInserted, this, &DBLookupComboBox::showKey);
     connect(source, &QAbstractItemModel::rowsRemoved, this, &DBLookupComboBox::showKey);
@@ -36,9 +43,6 @@ void DBLookupComboBox::showKey() {
     if (!m_source)
         return;
     const Dataset* d = m_source->dataset();
-    const int column = d->fieldIndex(m_listField);
-    if (column >= 0 && column != modelColumn())
-        setModelColumn(column);
     const int keyColumn = d->fieldIndex(m_keyField);
     int found = -1;
     if (m_key.isValid() && keyColumn >= 0) {

@@ -4,6 +4,7 @@
 #include <QVariant>
 
 class DataSource;
+class ShownColumns;
 
 // A lookup list over a dataset: it lists one field of every row and is keyed by another.
 // Picking an entry moves the dataset to that row (so that its details follow).
@@ -32,6 +33,7 @@ private:
     void showKey();
 
     DataSource* m_source = nullptr;
+    ShownColumns* m_entries;
     QString m_keyField;
     QString m_listField;
     QVariant m_key;

@@ -92,7 +92,7 @@ class TestPptoavance : public ProgramTest {
         const Query* rows = browser()->Qprodacc;
         for (int r = 0; r < rows->rowCount(); ++r)
             if (rows->valueAt(r, rows->fieldIndex("id_proyecto")).toLongLong() == number) {
-                const QModelIndex cell = grid->model()->index(r, rows->fieldIndex("proy_descorta"));
+                const QModelIndex cell = grid->cellIndex(r, QStringLiteral("proy_descorta"));
                 QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
                                   grid->visualRect(cell).center());
             }

@@ -468,8 +468,7 @@ private slots:
                 QCOMPARE(u->DBGrid1->model()->rowCount(), 3);
                 // The last row, selected before the question, goes with every row of its
                 // programme under its policy; programme 1 of the other policy stays.
-                const QModelIndex last = u->DBGrid1->model()->index(
-                    2, u->plan->Qsector->fieldIndex(QStringLiteral("pro_descri")));
+                const QModelIndex last = u->DBGrid1->cellIndex(2, QStringLiteral("pro_descri"));
                 QTest::mouseClick(u->DBGrid1->viewport(), Qt::LeftButton, {},
                                   u->DBGrid1->visualRect(last).center());
                 QCOMPARE(u->plan->Qsector->currentRow(), 2);

@@ -93,7 +93,7 @@ class TestGoalSheetForm : public ProgramTest {
         const Query* q = w->metas->Qhito;
         for (int r = 0; r < q->rowCount(); ++r)
             if (q->valueAt(r, q->fieldIndex(QStringLiteral("cod_hito"))).toLongLong() == number) {
-                const QModelIndex cell = w->DBGrid2->model()->index(r, q->fieldIndex("hito_descr"));
+                const QModelIndex cell = w->DBGrid2->cellIndex(r, QStringLiteral("hito_descr"));
                 QTest::mouseClick(w->DBGrid2->viewport(), Qt::LeftButton, {},
                                   w->DBGrid2->visualRect(cell).center());
             }

@@ -82,12 +82,11 @@ class TestMuestra : public ProgramTest {
 
     void clickRow(int row) {
         DBGrid* grid = w()->DBGmuestra;
-        const QModelIndex cell =
-            grid->model()->index(row, w()->Qprodacc->fieldIndex("proy_descorta"));
+        const QModelIndex cell = grid->cellIndex(row, QStringLiteral("proy_descorta"));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
     }
     QString gridTitle() {
-        const int column = w()->Qprodacc->fieldIndex("proy_descorta");
+        const int column = w()->DBGmuestra->cellIndex(0, QStringLiteral("proy_descorta")).column();
         return w()->DBGmuestra->model()->headerData(column, Qt::Horizontal).toString();
     }
     // The buttons a person can press now.

@@ -179,8 +179,8 @@ class TestVerpro : public ProgramTest {
         }
         return t;
     }
-    static void clickRow(DBGrid* grid, int row, int column) {
-        const QRect cell = grid->visualRect(grid->model()->index(row, column));
+    static void clickRow(DBGrid* grid, int row, const QString& field) {
+        const QRect cell = grid->visualRect(grid->cellIndex(row, field));
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     }
     static void picture(QWidget* w, const QString& name) {
@@ -420,7 +420,7 @@ private slots:
                                   "1 | Entrega de producto | 01/may/2008 | 30/nov/2008"}));
             QCOMPARE(v->DBEdit5->text() + " " + v->DBEdit3->text() + " " + v->DBEdit4->text(),
                      QStringLiteral("Diagnóstico 01/feb/2008 30/abr/2008"));
-            clickRow(v->DBGrid1, 1, v->Qmetas->fieldIndex("hito_descr"));
+            clickRow(v->DBGrid1, 1, QStringLiteral("hito_descr"));
             QCOMPARE(v->DBEdit5->text() + " " + v->DBEdit3->text() + " " + v->DBEdit4->text(),
                      QStringLiteral("Entrega de producto 01/may/2008 30/nov/2008"));
             for (DBEdit* box : {v->DBEdit1, v->DBEdit2, v->DBEdit3, v->DBEdit4, v->DBEdit5})

@@ -44,9 +44,9 @@ private slots:
         grid.setColumns({{"mes", "Mes", 120}, {"num", "Número"}});
         months.open();
         QCOMPARE(grid.model()->rowCount(), 12);
-        QCOMPARE(grid.model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Mes"));
-        QCOMPARE(grid.horizontalHeader()->visualIndex(1), 0); // "mes" shown first
-        QCOMPARE(grid.horizontalHeader()->visualIndex(0), 1);
+        QCOMPARE(grid.model()->columnCount(), 2); // "mes" shown first
+        QCOMPARE(grid.model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Mes"));
+        QCOMPARE(grid.model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Número"));
         QCOMPARE(grid.cellText(2, "mes"), QStringLiteral("Marzo"));
         QCOMPARE(grid.currentIndex().row(), 0);
 
@@ -65,8 +65,8 @@ private slots:
             colours.bold = field == QLatin1String("mes");
             return colours;
         });
-        const QModelIndex late = grid.model()->index(8, 1);
-        const QModelIndex early = grid.model()->index(1, 1);
+        const QModelIndex late = grid.cellIndex(8, "mes");
+        const QModelIndex early = grid.cellIndex(1, "mes");
         QCOMPARE(grid.model()->data(late, Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 0));
         QVERIFY(!grid.model()->data(early, Qt::BackgroundRole).isValid());
         QVERIFY(grid.model()->data(early, Qt::FontRole).value<QFont>().bold());
@@ -82,6 +82,42 @@ private slots:
         QCOMPARE(grid.model()->rowCount(), 2);
         months.close();
         QCOMPARE(grid.model()->rowCount(), 0);
+    }
+
+    void assistiveTechnologyReadsWhatAGridAndAListShow() {
+        Table months(c.get(), QStringLiteral("t_mes"));
+        DataSource source(&months);
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* grid = new DBGrid;
+        auto* list = new DBLookupComboBox;
+        layout->addWidget(grid);
+        layout->addWidget(list);
+        grid->setDataSource(&source);
+        grid->setColumns({{"mes", "Mes"}, {"missing", "Nada"}});
+        list->setListSource(&source, "num", "mes");
+        months.open();
+        window.resize(400, 500);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // The grid: its one shown column, titled, each cell with its text where it shows.
+        QAccessibleTableInterface* table =
+            QAccessible::queryAccessibleInterface(grid)->tableInterface();
+        QVERIFY(table);
+        QCOMPARE(table->columnCount(), 1);
+        QCOMPARE(table->rowCount(), 12);
+        QCOMPARE(table->columnDescription(0), QStringLiteral("Mes"));
+        QAccessibleInterface* cell = table->cellAt(2, 0);
+        QVERIFY(cell);
+        QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("Marzo"));
+        const QRect shown = grid->visualRect(grid->cellIndex(2, "mes"));
+        QCOMPARE(cell->rect(), QRect(grid->viewport()->mapToGlobal(shown.topLeft()), shown.size()));
+        // The list's entries: the listed field alone.
+        QAccessibleInterface* entries = QAccessible::queryAccessibleInterface(list->view());
+        QVERIFY(entries && entries->tableInterface());
+        QCOMPARE(entries->tableInterface()->columnCount(), 1);
+        QCOMPARE(entries->tableInterface()->cellAt(4, 0)->text(QAccessible::Name),
+                 QStringLiteral("Mayo"));
     }
 
     void gridsShowDatesAndAmountsAsTheSystemWritesThem() {

@@ -263,8 +263,12 @@ void TFRMfinanciero::FormActivate() {
     LBLresultado->setText(QStringLiteral("Indicadores"));
     for (QLabel* l : {LBLvicemin, LBLdirecc, LBLunidad, LBLproyecto, LBLresultado})
         caption(l, l->buddy());
-    if (ex)
+    // An entity's user starts every use at "Agregar", whatever the last use left: one who
+    // pressed it and left without saving is never left with neither button.
+    if (ex) {
         BTNgraba->setEnabled(false);
+        BTNagrega->setEnabled(true);
+    }
     muestra();
 }
 

@@ -417,6 +417,8 @@ private slots:
                         stored(w);
                         // The split's percentages and amounts are not read back.
                         QCOMPARE(split(w), QStringList({"0", "0", "0", "0", "0", "950"}));
+                        // Left after "Agregar", with nothing saved.
+                        CLICK(&w, "BTNagrega");
                         TYPE(&w, "EDIporinv", "40");
                         leaveFor(w.EDIporat);
                     }},
@@ -427,6 +429,7 @@ private slots:
                         QCOMPARE(amounts(w), twelve({}));
                         QCOMPARE(percentages(w), twelve({}));
                         QCOMPARE(w.EDImontotot->text(), QStringLiteral("0"));
+                        QVERIFY(!w.BTNgraba->isEnabled() && w.BTNagrega->isEnabled());
                         QVERIFY(messages->texts().isEmpty());
                     }},
                    {5, [&](TFRMfinanciero& w) {

@@ -289,8 +289,13 @@ void TFRMusuario::BitBtn4Click() {
         accounts->setField(QStringLiteral("nivel"), *level.nivel);
         accounts->setField(QStringLiteral("unidad"), level.unidad);
     }
-    accounts->setField(QStringLiteral("cod_usuario"), QString::number(cuentas->newNumber(year)));
+    const QString number = QString::number(cuentas->newNumber(year));
+    accounts->setField(QStringLiteral("cod_usuario"), number);
     accounts->post();
+    // The account just stored is the one at hand, as a selected one is: "Modifica" changes
+    // it.
+    elige(Filter::equals(QStringLiteral("cod_usuario"), number)
+              .andEquals(QStringLiteral("gestion"), year));
     LBLestado->clear();
     inform(QStringLiteral("Registro almacenado en la Base de Datos !!!!!"));
 }
@@ -305,21 +310,25 @@ void TFRMusuario::BitBtn7Click() {
 
 void TFRMusuario::DBLapellidosClick() {
     const QString year = Application::instance()->session().year();
-    Table* accounts = Application::instance()->DTM()->t_usuario;
-    accounts->close();
-    accounts->setFiltered(false);
     // The values are bound: a login name is matched as it is, whatever it holds.
-    accounts->setFilter(
-        Filter::equals(QStringLiteral("usuario"), Qusuario->text(QStringLiteral("usuario")))
-            .andEquals(QStringLiteral("gestion"), year));
-    accounts->setFiltered(true);
-    accounts->open();
+    elige(Filter::equals(QStringLiteral("usuario"), Qusuario->text(QStringLiteral("usuario")))
+              .andEquals(QStringLiteral("gestion"), year));
+    const Table* accounts = Application::instance()->DTM()->t_usuario;
     if (accounts->isEmpty())
         return;
     CBXgestion->setEditText(accounts->text(QStringLiteral("gestion")));
     CBXactivo->setCurrentText(accounts->text(QStringLiteral("activo")));
     EDItipousuario->setText(cuentas->typeName(parseWhole(accounts->text(QStringLiteral("tipo")))));
     EDIingreso->setText(cuentas->kindName(accounts->text(QStringLiteral("entidad"))));
+}
+
+void TFRMusuario::elige(const Filter& account) {
+    Table* accounts = Application::instance()->DTM()->t_usuario;
+    accounts->close();
+    accounts->setFiltered(false);
+    accounts->setFilter(account);
+    accounts->setFiltered(true);
+    accounts->open();
 }
 
 void TFRMusuario::BitBtn1Click() {

@@ -6,6 +6,7 @@ class Accounts;
 class DBEdit;
 class DBLookupComboBox;
 class DataSource;
+class Filter;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -89,6 +90,9 @@ private:
     // A field of a query's current row; empty while the query is closed or empty.
     static QString current(const Query* query, const QString& field);
     QString kind() const;
+    // Reads the shared accounts table filtered to one account, the one at hand: its row
+    // is current and the bound boxes show it.
+    void elige(const Filter& account);
 
     QString m_warnedLogin;
 };

@@ -75,6 +75,14 @@ std::optional<SupportSplit> splitBySupport(qint64 percentage, Money total) {
     return SupportSplit{share, 100 - percentage, total - share};
 }
 
+std::optional<SplitPercentages> splitPercentages(Money share, Money other) {
+    const Money base = share + other;
+    if (base.isZero())
+        return std::nullopt;
+    const qint64 p = monthPercentage(share, base);
+    return SplitPercentages{p, 100 - p};
+}
+
 Money executedShare(Money executed, Money programmed) {
     if (programmed.isZero())
         return Money();

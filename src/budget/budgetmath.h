@@ -69,6 +69,15 @@ struct SupportSplit {
 // the ten-thousandth, halves to even. Either way share + other is the total.
 std::optional<SupportSplit> splitBySupport(qint64 percentage, Money total);
 
+// The percentages a stored split was made with, read back from its two amounts: the
+// share's part of their sum (the total it was split from), rounded half to even, and the
+// rest of 100 for the other. None when the amounts add up to nothing: no split was made.
+struct SplitPercentages {
+    qint64 share = 0;
+    qint64 other = 0;
+};
+std::optional<SplitPercentages> splitPercentages(Money share, Money other);
+
 // The executed share of the programme: executed x 100 / programmed, to four decimals with
 // halves to even (500 of 12000 gives 4,1667); 0 when nothing is programmed.
 Money executedShare(Money executed, Money programmed);

@@ -263,8 +263,12 @@ void TFRMfinanciero::FormActivate() {
     LBLresultado->setText(QStringLiteral("Indicadores"));
     for (QLabel* l : {LBLvicemin, LBLdirecc, LBLunidad, LBLproyecto, LBLresultado})
         caption(l, l->buddy());
-    if (ex)
+    // An entity's user starts every use at "Agregar", whatever the last use left: one who
+    // pressed it and left without saving is never left with neither button.
+    if (ex) {
         BTNgraba->setEnabled(false);
+        BTNagrega->setEnabled(true);
+    }
     muestra();
 }
 
@@ -296,6 +300,15 @@ void TFRMfinanciero::muestra() {
     EDItotbs->setText(split.toString());
     EDImontotot->setText(distribution.total.toString());
     EDIdif->setText((split - distribution.total).toString());
+    // The split this version holds, so that a save without a new split keeps it; zeros
+    // where it holds none.
+    const auto percentages =
+        splitPercentages(distribution.infrastructure, distribution.technicalAssistance);
+    EDIporinv->setText(QString::number(percentages ? percentages->share : 0));
+    EDIbsinv->setText(distribution.infrastructure.toString());
+    EDIporat->setText(QString::number(percentages ? percentages->other : 0));
+    EDIbsat->setText(distribution.technicalAssistance.toString());
+    EDIportot->setText(percentages ? QStringLiteral("100") : QStringLiteral("0"));
 }
 
 void TFRMfinanciero::EDImesChange() {

@@ -80,10 +80,16 @@ private slots:
             CLICK(&u, "BitBtn4");
             QCOMPARE(messages->texts(),
                      QStringList({"Registro almacenado en la Base de Datos !!!!!"}));
+            // The account just stored is the one "Modifica" changes.
+            CLICK(&u, "BitBtn1");
+            TYPE(&u, "DBEdit4", QStringLiteral("otra"));
+            CLICK(&u, "BitBtn4");
+            QCOMPARE(messages->texts().last(), QStringLiteral("Registro modificado"));
             CLICK(&u, "BitBtn6");
         });
         // The installed administrator holds number 1 of the year.
-        QCOMPARE(stored("ana"), QStringLiteral("2 ana 3 MN SI 3 V01D01U02 secreta"));
+        QCOMPARE(stored("ana"), QStringLiteral("2 ana 3 MN SI 3 V01D01U02 otra"));
+        QVERIFY(stored("Admin").endsWith(QStringLiteral(" qampo")));
 
         bool in = false;
         windows->whenShown("FRMmenpri", [&](Form&) {
@@ -93,7 +99,7 @@ private slots:
             QCOMPARE(s.unitCode(), QStringLiteral("V01D01U02"));
             in = true;
         });
-        program->login("ana", "secreta");
+        program->login("ana", "otra");
         QVERIFY(in);
     }
 

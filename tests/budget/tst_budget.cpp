@@ -190,6 +190,24 @@ private slots:
             QVERIFY2(!splitBySupport(p, bs("1005")).has_value(), qPrintable(QString::number(p)));
     }
 
+    void aStoredSplitGivesBackItsPercentages() {
+        // Every percentage a total is split by comes back from the two amounts.
+        for (const char* total : {"1005", "1000,5"})
+            for (qint64 p = 1; p <= 100; ++p) {
+                const SupportSplit split = *splitBySupport(p, bs(total));
+                const auto back = splitPercentages(split.share, split.other);
+                QVERIFY(back.has_value());
+                QCOMPARE(back->share, p);
+                QCOMPARE(back->other, 100 - p);
+            }
+        // Of the amounts' sum, whatever total was stored beside them; halves to even.
+        QCOMPARE(splitPercentages(bs("250"), bs("700"))->share, qint64(26));
+        QCOMPARE(splitPercentages(bs("5"), bs("995"))->share, qint64(0));
+        QCOMPARE(splitPercentages(bs("15"), bs("985"))->other, qint64(98));
+        // Nothing split.
+        QVERIFY(!splitPercentages(Money(), Money()).has_value());
+    }
+
     void aTypedPercentageIsAWholeNumberInItsRange() {
         QCOMPARE(readPercentage(u" 30 ", QStringLiteral("Infraestructura %")), qint64(30));
         QCOMPARE(readPercentage(u"-7", QStringLiteral("Enero %")), qint64(-7));

@@ -408,17 +408,19 @@ private slots:
             QCOMPARE(w.EDImonto->text(), QStringLiteral("200,5"));
             QCOMPARE(w.EDIportotal->text(), QStringLiteral("111"));
             QCOMPARE(w.EDImontotot->text(), QStringLiteral("1000"));
-            QCOMPARE(w.EDItotbs->text(), QStringLiteral("950"));
             QCOMPARE(w.EDIdif->text(), QStringLiteral("-50"));
+            // The split with the percentages of the 950 it was made from.
+            QCOMPARE(split(w), QStringList({"26", "250", "74", "700", "100", "950"}));
             QVERIFY(messages->texts().isEmpty());
         };
         fromEntry({{5,
                     [&](TFRMfinanciero& w) {
                         stored(w);
-                        // The split's percentages and amounts are not read back.
-                        QCOMPARE(split(w), QStringList({"0", "0", "0", "0", "0", "950"}));
+                        // Left after "Agregar", with a split typed and nothing saved.
+                        CLICK(&w, "BTNagrega");
                         TYPE(&w, "EDIporinv", "40");
                         leaveFor(w.EDIporat);
+                        QCOMPARE(w.EDIbsinv->text(), QStringLiteral("400"));
                     }},
                    // Another action with nothing stored, then this one again: nothing of the
                    // other stays, and the earlier total recomputes nothing.
@@ -427,14 +429,20 @@ private slots:
                         QCOMPARE(amounts(w), twelve({}));
                         QCOMPARE(percentages(w), twelve({}));
                         QCOMPARE(w.EDImontotot->text(), QStringLiteral("0"));
+                        QCOMPARE(split(w), QStringList(6, QStringLiteral("0")));
+                        QVERIFY(!w.BTNgraba->isEnabled() && w.BTNagrega->isEnabled());
                         QVERIFY(messages->texts().isEmpty());
                     }},
                    {5, [&](TFRMfinanciero& w) {
                         stored(w);
-                        // Boxes no step resets keep what the last use left.
-                        QCOMPARE(w.EDIporinv->text(), QStringLiteral("40"));
-                        QCOMPARE(w.EDIbsinv->text(), QStringLiteral("400"));
+                        // Saved again as shown: the version keeps its own split.
+                        CLICK(&w, "BTNagrega");
+                        CLICK(&w, "BTNgraba");
+                        QCOMPARE(messages->texts(), QStringList({"Registros grabados"}));
                     }}});
+        QCOMPARE(versions("t_distribucion"), QStringList({"1 N", "2 S"}));
+        QCOMPARE(current("t_distribucion", {"monto_inv", "monto_atec", "monto_total"}),
+                 QStringList({"monto_inv=250", "monto_atec=700", "monto_total=1000"}));
     }
 
     void aBoxThatCannotBeReadLeavesTheStoredVersion() {

@@ -19,7 +19,3 @@ KindCaptions kindCaptions(Kind kind) {
     return {QStringLiteral("Entidad desconcentrada"), QStringLiteral("Componente"),
             QStringLiteral("Unidad"), QStringLiteral("Acción territorial")};
 }
-
-QString kindFilter(Kind kind) {
-    return QStringLiteral("tipo='") + kindCode(kind) + QLatin1Char('\'');
-}

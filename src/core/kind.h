@@ -20,5 +20,3 @@ struct KindCaptions {
 
 KindCaptions kindCaptions(Kind kind);
 
-// The filter that lists the top level of the hierarchy of one kind: "tipo='MN'".
-QString kindFilter(Kind kind);

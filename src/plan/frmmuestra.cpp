@@ -247,9 +247,7 @@ void TFRMmuestra::titulos() {
                                                              {LBLnomindi, DBMemo4},
                                                              {LBLnomindi1, DBMemo1}})
         caption(label, box);
-    Table* vicemin = dtm()->ADOTvicemin;
-    vicemin->setFilter(Filter::equals(QStringLiteral("tipo"), session().kind()));
-    vicemin->setFiltered(true);
+    dtm()->showHierarchy(session().kind(), session().year());
 }
 
 void TFRMmuestra::FormActivate() {
@@ -272,9 +270,7 @@ void TFRMmuestra::FormActivate() {
     const bool chooses = s.userType() == 1;
     if (chooses) {
         titulos();
-        Table* vicemin = dtm()->ADOTvicemin;
-        vicemin->setFilter(Filter::equals(QStringLiteral("tipo"), s.accountKind()));
-        vicemin->setFiltered(true);
+        dtm()->showHierarchy(s.accountKind(), s.year());
     } else {
         abre_lista(s.unitCode());
         recarga_unidad(s.unitCode());

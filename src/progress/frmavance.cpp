@@ -305,9 +305,7 @@ void TFRMavance::FormActivate() {
     for (Table* t : {d->ADOTvicemin, d->ADOTdirecc, d->ADOTunidad})
         if (!t->isOpen())
             t->open();
-    d->ADOTvicemin->setFiltered(false);
-    d->ADOTvicemin->setFilterText(kindFilter(ex ? Kind::EX : Kind::MN));
-    d->ADOTvicemin->setFiltered(true);
+    d->showHierarchy(kindCode(ex ? Kind::EX : Kind::MN), session().year());
 
     LBLindica->setText(QStringLiteral("0"));
     readOnlyEntry(true);

@@ -255,10 +255,8 @@ void TFRMavaunidad::FormActivate() {
         LBLdirecc->setText(QStringLiteral("Dirección"));
     }
     LBLunidad->setText(QStringLiteral("Unidad"));
-    Table* vicemin = dtm()->ADOTvicemin;
-    vicemin->setFiltered(false);
-    vicemin->setFilterText(kindFilter(kind));
-    vicemin->setFiltered(true);
+    // The report lists every year; its levels are named as in the session year.
+    dtm()->showHierarchy(kindCode(kind), Application::instance()->session().year());
     DBGrid1->setColumns(columnas(kind));
     BitBtn1Click();
 }

@@ -181,9 +181,7 @@ void TFRMmenpri::porUnidad(Kind kind) {
         t->close();
         t->open();
     }
-    dtm->ADOTvicemin->setFiltered(false);
-    dtm->ADOTvicemin->setFilterText(kindFilter(kind));
-    dtm->ADOTvicemin->setFiltered(true);
+    dtm->showHierarchy(kindCode(kind), app->session().year());
     TFRMavaunidad* w = app->FRMavaunidad();
     w->LBLtipo->setText(kindCode(kind));
     w->Label1->setText(kind == Kind::MN

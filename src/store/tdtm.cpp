@@ -104,3 +104,10 @@ DataSource* TDTM::source(const char* name, Dataset* dataset) {
     s->setObjectName(QString::fromLatin1(name));
     return s;
 }
+
+void TDTM::showHierarchy(const QString& kind, const QString& year) {
+    ADOTvicemin->setFiltered(false);
+    ADOTvicemin->setFilter(Filter::equals(QStringLiteral("tipo"), kind)
+                               .andEquals(QStringLiteral("vicmin_gestion"), year));
+    ADOTvicemin->setFiltered(true);
+}

@@ -19,6 +19,10 @@ public:
 
     Connection* connection() const { return m_connection; }
 
+    // Narrows the organisation's top level to one kind ("MN" or "EX") in one year, so that
+    // its lists, and the directions and units that follow it, show each node once.
+    void showHierarchy(const QString& kind, const QString& year);
+
     // Table row sets.
     Table* ADOTproducto;
     Table* ADOTvicemin;

@@ -205,7 +205,6 @@ private slots:
         QCOMPARE(ex.level1, QStringLiteral("Entidad desconcentrada"));
         QCOMPARE(ex.level2, QStringLiteral("Componente"));
         QCOMPARE(ex.item, QStringLiteral("Acción territorial"));
-        QCOMPARE(kindFilter(Kind::EX), QStringLiteral("tipo='EX'"));
         QCOMPARE(kindCode(*kindFromCode(kindCode(Kind::MN))), QStringLiteral("MN"));
     }
 

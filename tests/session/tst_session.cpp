@@ -26,6 +26,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QTest>
 
 QObject* rightsTests();
@@ -230,8 +231,7 @@ private slots:
     void aBadServerShowsTheEnginesMessageAndACorrectedOneWorks_data() {
         QTest::addColumn<QString>("server");
         QTest::addColumn<QString>("says");
-        QTest::newRow("unknown host") << unresolvableServer()
-                                      << "servidor-inexistente";
+        QTest::newRow("unknown host") << unresolvableServer() << "servidor-inexistente";
         QTest::newRow("missing folder") << "/no/existe/esta/carpeta"
                                         << "/no/existe/esta/carpeta";
     }
@@ -342,7 +342,8 @@ private slots:
             // again, for its kind.
             QVERIFY(dtm->ADOTvicemin->isOpen() && dtm->ADOTdirecc->isOpen() &&
                     dtm->ADOTunidad->isOpen());
-            QCOMPARE(dtm->ADOTvicemin->filter().text(), QStringLiteral("tipo='MN'"));
+            QCOMPARE(dtm->ADOTvicemin->filter().text(),
+                     QStringLiteral("tipo='MN' and vicmin_gestion='2008'"));
             QVERIFY(!a->DBLvicemin->isVisible() && !a->DBLdirecc->isVisible() &&
                     !a->DBLunidad->isVisible());
         });
@@ -357,8 +358,31 @@ private slots:
             TRIGGER(menu(), "EntidadDesconcentrada1");
             TRIGGER(menu(), "Ministerio1");
         });
+        // Every year's products are listed, but each level lists its nodes once, as the
+        // session year names them, and the directions and units that follow are that year's.
+        const auto once = [&](const QString& kind) {
+            QCOMPARE(dtm->ADOTvicemin->filter().text(),
+                     QStringLiteral("tipo='%1' and vicmin_gestion='2008'").arg(kind));
+            QStringList listed;
+            for (int i = 0; i < r->DBLvicemin->count(); ++i)
+                listed.append(r->DBLvicemin->itemText(i));
+            listed.sort();
+            QCOMPARE(listed, program->db().rows(
+                                 QStringLiteral("select vicmin_nombre from t_vicemin where tipo = "
+                                                "'%1' and vicmin_gestion = '2008' order by 1")
+                                     .arg(kind)));
+            QCOMPARE(QSet<QString>(listed.cbegin(), listed.cend()).size(), listed.size());
+            if (r->CHBtodvic->isChecked())
+                CLICK(r, "CHBtodvic");
+            CHOOSE(r, "DBLvicemin", listed.first());
+            QVERIFY(dtm->ADOTdirecc->rowCount() > 0);
+            for (int row = 0; row < dtm->ADOTdirecc->rowCount(); ++row)
+                QCOMPARE(dtm->ADOTdirecc->valueAt(row, dtm->ADOTdirecc->fieldIndex("dir_gestion"))
+                             .toString(),
+                         QStringLiteral("2008"));
+        };
         windows->whenShown("FRMavaunidad", [&](Form&) {
-            QCOMPARE(dtm->ADOTvicemin->filter().text(), QStringLiteral("tipo='EX'"));
+            once(QStringLiteral("EX"));
             QVERIFY(dtm->ADOTvicemin->isFiltered());
             QCOMPARE(r->LBLtipo->text(), QStringLiteral("EX"));
             QCOMPARE(r->Label1->text(),
@@ -368,7 +392,7 @@ private slots:
                 QCOMPARE(dtm->ADOTvicemin->text("tipo"), QStringLiteral("EX"));
         });
         windows->whenShown("FRMavaunidad", [&](Form&) {
-            QCOMPARE(dtm->ADOTvicemin->filter().text(), QStringLiteral("tipo='MN'"));
+            once(QStringLiteral("MN"));
             QVERIFY(dtm->ADOTvicemin->rowCount() > 0);
             for (dtm->ADOTvicemin->first(); !dtm->ADOTvicemin->eof(); dtm->ADOTvicemin->next())
                 QCOMPARE(dtm->ADOTvicemin->text("tipo"), QStringLiteral("MN"));

@@ -86,6 +86,10 @@ void DBGrid::followDataset() {
     m_syncing = false;
 }
 
+int DBGrid::columnOf(const QString& field) const {
+    return m_proxy->columnOf(field);
+}
+
 QModelIndex DBGrid::cellIndex(int row, const QString& field) const {
     return m_proxy->index(row, m_proxy->columnOf(field));
 }

@@ -39,7 +39,9 @@ public:
     const QList<Column>& columns() const { return m_columns; }
     // The rows the grid shows.
     int rowCount() const;
-    // Where a field's cell of a row shows; invalid when the grid does not show that field.
+    // The column a field shows in, -1 when the grid does not show it; where a field's cell
+    // of a row shows, invalid when the grid does not show that field.
+    int columnOf(const QString& field) const;
     QModelIndex cellIndex(int row, const QString& field) const;
     // The text a cell shows (also of a field the grid does not show), and its colours.
     QString cellText(int row, const QString& field) const;

@@ -300,8 +300,8 @@ private slots:
                             .arg(
                                 QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'))));
                 // The header below it, edited; its "Activo" flag too.
-                const QModelIndex cell = m->DBGmuestra->model()->index(
-                    1, m->Qprodacc->fieldIndex(QStringLiteral("proy_descorta")));
+                const QModelIndex cell =
+                    m->DBGmuestra->cellIndex(1, QStringLiteral("proy_descorta"));
                 QTest::mouseClick(m->DBGmuestra->viewport(), Qt::LeftButton, {},
                                   m->DBGmuestra->visualRect(cell).center());
                 edited = m->Qprodacc->integer("id_proyecto");
@@ -426,8 +426,7 @@ private slots:
                 QVERIFY(product >= 0);
                 a->DBLproducto->setCurrentIndex(product);
                 emit a->DBLproducto->activated(product);
-                const QModelIndex cell = a->DBGrid1->model()->index(
-                    0, a->ADOQhito->fieldIndex(QStringLiteral("hito_descr")));
+                const QModelIndex cell = a->DBGrid1->cellIndex(0, QStringLiteral("hito_descr"));
                 QTest::mouseClick(a->DBGrid1->viewport(), Qt::LeftButton, {},
                                   a->DBGrid1->visualRect(cell).center());
                 CLICK(a, "BTNagrega");

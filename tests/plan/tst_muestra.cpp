@@ -86,8 +86,10 @@ class TestMuestra : public ProgramTest {
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
     }
     QString gridTitle() {
-        const int column = w()->DBGmuestra->cellIndex(0, QStringLiteral("proy_descorta")).column();
-        return w()->DBGmuestra->model()->headerData(column, Qt::Horizontal).toString();
+        DBGrid* grid = w()->DBGmuestra;
+        return grid->model()
+            ->headerData(grid->columnOf(QStringLiteral("proy_descorta")), Qt::Horizontal)
+            .toString();
     }
     // The buttons a person can press now.
     QStringList usableButtons() {
@@ -128,7 +130,8 @@ private slots:
             TFRMmuestra* m = w();
             QCOMPARE(m->LBLtitulo->text(), QStringLiteral("Registro de productos"));
             QCOMPARE(m->LBLdirecc->text(), QStringLiteral("Direccion"));
-            QCOMPARE(dtm()->ADOTvicemin->filter().text(), QStringLiteral("tipo='MN'"));
+            QCOMPARE(dtm()->ADOTvicemin->filter().text(),
+                     QStringLiteral("tipo='MN' and vicmin_gestion='2008'"));
             QVERIFY(m->DBLvicemin->isVisible() && !m->DBEdit2->isVisible());
             QVERIFY(!m->DBEprograma->isVisible() && !m->BTNppto->isEnabled());
             // No unit yet: what needs a header does nothing.

@@ -76,8 +76,7 @@ class TestAvaunidad : public ProgramTest {
     }
     QVariant shown(const QString& name, const QString& field, int role) {
         DBGrid* grid = w()->DBGrid1;
-        return grid->model()->data(
-            grid->model()->index(rowOf(name), w()->Qavaunidad->fieldIndex(field)), role);
+        return grid->model()->data(grid->cellIndex(rowOf(name), field), role);
     }
     QStringList titles() {
         DBGrid* grid = w()->DBGrid1;

@@ -145,7 +145,7 @@ TFRMusuario::TFRMusuario(QWidget* parent)
     BitBtn3 = button(QStringLiteral("BitBtn3"), QStringLiteral("Imprime"));
     BitBtn6 = button(QStringLiteral("BitBtn6"), QStringLiteral("Salir"));
     row({BTNagrega, BitBtn4, BitBtn1, BitBtn5, BitBtn7, BitBtn2, BitBtn3, BitBtn6});
-    resize(640, 560);
+    setOpeningSize(640, 560);
 
     keys(nullptr, BitBtn6);
     handle(BTNagrega, &QPushButton::clicked, &TFRMusuario::BTNagregaClick);

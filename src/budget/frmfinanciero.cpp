@@ -227,7 +227,7 @@ TFRMfinanciero::TFRMfinanciero(QWidget* parent)
     BitBtn2 = button(QStringLiteral("BitBtn2"), QStringLiteral("Modificar"));
     BitBtn4 = button(QStringLiteral("BitBtn4"), QStringLiteral("Salir"));
     row({BTNagrega, BTNgraba, BitBtn1, BTNcancela, BitBtn2})->addWidget(BitBtn4);
-    resize(960, 740);
+    setOpeningSize(960, 740);
 
     for (QLineEdit* m : meses())
         handle(m, &QLineEdit::textChanged, &TFRMfinanciero::EDImesChange);

@@ -153,7 +153,7 @@ TFRMpptoavance::TFRMpptoavance(QWidget* parent)
     BTNcancela = button(QStringLiteral("BTNcancela"), QStringLiteral("Cancelar"));
     BTNsalir = button(QStringLiteral("BTNsalir"), QStringLiteral("Salir"));
     row({BTNagrega, BTNgraba, BTNmuestra, BTNcancela})->addWidget(BTNsalir);
-    resize(900, 680);
+    setOpeningSize(900, 680);
 
     keys(nullptr, BTNsalir);
     handle(BTNagrega, &QPushButton::clicked, &TFRMpptoavance::BTNagregaClick);

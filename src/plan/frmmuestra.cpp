@@ -191,7 +191,7 @@ TFRMmuestra::TFRMmuestra(QWidget* parent)
     BTNsalir = button(QStringLiteral("BTNsalir"), QStringLiteral("Salir"));
     row({BTNagreprod, BTNgrabaprod, BTNmodifi, BTNcancela, BTNelimina});
     row({BTNmuestra, BTNmetas, BTNppto})->addWidget(BTNsalir);
-    resize(900, 640);
+    setOpeningSize(900, 640);
 
     // LBLprod holds the number of the row the grid shows selected; before the list leaves
     // a row whose boxes were edited, the edit is written.

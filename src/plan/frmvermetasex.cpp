@@ -123,7 +123,7 @@ TFRMvermetasex::TFRMvermetasex(QWidget* parent)
 
     BTNsalir = button(QStringLiteral("BTNsalir"), QStringLiteral("&Salir"));
     row({BTNsalir}, Qt::AlignRight);
-    resize(820, 660);
+    setOpeningSize(820, 660);
 
     keys(nullptr, BTNsalir);
     handle(BTNsalir, &QPushButton::clicked, &TFRMvermetasex::BTNsalirClick);

@@ -222,7 +222,7 @@ TFRMverpro::TFRMverpro(QWidget* parent)
     BitBtn2 = button(QStringLiteral("BitBtn2"), QStringLiteral("Metas"));
     BTNcerrar = button(QStringLiteral("BTNcerrar"), QStringLiteral("Salir"));
     row({BitBtn2, BTNcerrar}, Qt::AlignRight);
-    resize(1260, 680);
+    setOpeningSize(1260, 680);
 
     keys(nullptr, BTNcerrar);
     handle(Label8, &ClickLabel::clicked, &TFRMverpro::Label8Click);

@@ -10,7 +10,7 @@ TFRMverproducto::TFRMverproducto(QWidget* parent)
     MEMproducto->setReadOnly(true);
     MEMproducto->setAccessibleName(QStringLiteral("Actividades del producto"));
     body()->addWidget(MEMproducto);
-    resize(520, 360);
+    setOpeningSize(520, 360);
     escapeCloses();
 }
 

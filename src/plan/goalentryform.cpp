@@ -119,7 +119,7 @@ GoalEntryForm::GoalEntryForm(const QString& objectName, Kind kind, const Caption
     body()->addWidget(DBGrid1, 1);
     BitBtn5 = button(QStringLiteral("BitBtn5"), QStringLiteral("Salir"));
     row({BitBtn5}, Qt::AlignRight);
-    resize(780, 720);
+    setOpeningSize(780, 720);
 
     // What a message box or a picker leaves on closing is not an activation.
     setReactivation(false, false);

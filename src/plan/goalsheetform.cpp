@@ -224,7 +224,7 @@ GoalSheetForm::GoalSheetForm(Kind kind, const QString& objectName, const QString
     BTNagrega->setEnabled(false);
     BTNagrega->setVisible(kind == Kind::EX);
     modo_consulta();
-    resize(860, 700);
+    setOpeningSize(860, 700);
 
     keys(nullptr, BTNsalir);
     handle(DBGrid2, &DBGrid::clicked, &GoalSheetForm::DBGrid2CellClick);

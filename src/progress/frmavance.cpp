@@ -259,7 +259,7 @@ TFRMavance::TFRMavance(QWidget* parent)
     BTNsig->setVisible(false);
     auto* buttons = row({BTNagrega, BTNgraba, BitBtn1, BitBtn3});
     buttons->addWidget(BitBtn4);
-    resize(980, 860);
+    setOpeningSize(980, 860);
     // The history and the text viewer activate the window again on closing; its own
     // messages do not, so that a report being typed survives them.
     setReactivation(false, true);

@@ -148,7 +148,7 @@ TFRMhistorial::TFRMhistorial(QWidget* parent)
     botones->addWidget(BitBtn2);
     botones->addWidget(BitBtn1);
     botones->addWidget(Volver);
-    resize(1240, 700);
+    setOpeningSize(1240, 700);
 
     keys(nullptr, Volver);
     handle(Label2, &ClickLabel::clicked, &TFRMhistorial::Label2Click);

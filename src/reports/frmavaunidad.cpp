@@ -198,7 +198,7 @@ TFRMavaunidad::TFRMavaunidad(QWidget* parent)
     DBGrid1->setColouring([this](int r, const QString&) { return colourOf(r); });
     body()->addWidget(DBGrid1, 1);
     row({BitBtn2}, Qt::AlignRight);
-    resize(980, 620);
+    setOpeningSize(980, 620);
 
     keys(BitBtn1, BitBtn2);
     handle(BitBtn1, &QPushButton::clicked, &TFRMavaunidad::BitBtn1Click);

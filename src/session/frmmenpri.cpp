@@ -10,14 +10,12 @@
 #include "store/tdtm.h"
 #include "ui/dblookup.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace {
@@ -86,10 +84,7 @@ TFRMmenpri::TFRMmenpri(QWidget* parent)
     body()->addStretch(1);
 
     // The menu stays open for the whole session: most of the screen, not a strip.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSize room = screen->availableGeometry().size();
-        resize(qMin(1100, room.width() * 9 / 10), qMin(700, room.height() * 9 / 10));
-    }
+    setOpeningSize(1100, 700);
 
     handle(Datosiniciales2, &QAction::triggered, &TFRMmenpri::Datosiniciales2Click);
     handle(ProgramasResultados2, &QAction::triggered, &TFRMmenpri::ProgramasResultados2Click);

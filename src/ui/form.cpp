@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 Form::Form(const QString& objectName, const QString& caption, QWidget* parent)
@@ -303,6 +304,25 @@ void Form::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void Form::setOpeningSize(int width, int height) {
+    m_openingSize = QSize(width, height);
+    resize(m_openingSize);
+}
+
+void Form::setVisible(bool visible) {
+    // Sized before the dialog places itself on the screen, the first time only: a window
+    // the user has made larger or smaller keeps that size for the rest of the run.
+    if (visible && !isVisible() && m_openingSize.isValid()) {
+        const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+        QSize size = m_openingSize;
+        if (screen)
+            size = size.boundedTo(screen->availableGeometry().size() - frameAllowance());
+        resize(size.expandedTo(minimumSizeHint()));
+        m_openingSize = QSize();
+    }
+    QDialog::setVisible(visible);
 }
 
 void Form::showEvent(QShowEvent* event) {

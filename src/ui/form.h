@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCheckBox>
 #include <QDialog>
 #include <QFormLayout>
 #include <QLabel>
@@ -77,6 +78,9 @@ public:
     // when none is given).
     void activate(QWidget* over = nullptr);
 
+    // What the title bar and borders take around a window before the platform has told.
+    static QSize frameAllowance() { return {2 * 4, 32 + 4}; }
+
     // The area below the header where a window puts its controls.
     QVBoxLayout* body() const { return m_body; }
 
@@ -94,12 +98,20 @@ protected:
 
     // Connects a control's signal to a handler of this window, run inside a guard. A box
     // whose Enter (returnPressed) runs a handler keeps its Enter to itself: it presses no
-    // button of keys().
+    // button of keys(). A check box's click handler runs whenever the box's state changes:
+    // by the mouse, the space bar, the toggle of assistive technology or voice control, or
+    // the window's own code.
     template <typename Sender, typename Signal, typename Owner>
     void handle(Sender* sender, Signal signal, void (Owner::*handler)()) {
         if constexpr (std::is_same_v<Signal, void (QLineEdit::*)()>)
             if (signal == &QLineEdit::returnPressed)
                 m_ownEnter.append(sender);
+        if constexpr (std::is_base_of_v<QCheckBox, Sender> &&
+                      std::is_same_v<Signal, void (QAbstractButton::*)(bool)>)
+            if (signal == &QAbstractButton::clicked) {
+                handle(sender, &QAbstractButton::toggled, handler);
+                return;
+            }
         connect(sender, signal, this, [this, handler] {
             guard([this, handler] { (static_cast<Owner*>(this)->*handler)(); });
         });
@@ -136,6 +148,13 @@ protected:
     // as the window's close box does.
     void escapeCloses() { m_escapeCloses = true; }
 
+    // The size the window opens at the first time it shows: `preferred` where the screen has
+    // room for it, else as much as the free area of the screen (above a task bar) holds
+    // with the window's title bar and borders, and never less than its controls need, so
+    // that on a laptop's 1366 x 768 screen the grids and memos give way and every control
+    // stays in sight.
+    void setOpeningSize(int width, int height);
+
     // Tab goes from `before` to `after`, where the order of the layouts is not the one a
     // person follows in this window. Kept each time the window shows.
     void tabOrder(QWidget* before, QWidget* after);
@@ -168,6 +187,7 @@ protected:
 
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void setVisible(bool visible) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -190,6 +210,7 @@ private:
     QPointer<QAbstractButton> m_enter;
     QPointer<QAbstractButton> m_escape;
     bool m_escapeCloses = false;
+    QSize m_openingSize;
     QList<QPointer<QObject>> m_ownEnter;
     // The Enter key press a box with an Enter of its own has had, on its way to the window.
     const QKeyEvent* m_enterOwned = nullptr;

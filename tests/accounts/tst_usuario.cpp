@@ -9,6 +9,7 @@
 #include "ui/dbedit.h"
 #include "ui/dblookup.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -106,10 +107,19 @@ private slots:
     void theLevelFollowsTheTickedBoxes() {
         administer([&](TFRMusuario& u) {
             typeNewAccount(u, QStringLiteral("dos"));
-            CLICK(&u, "CHB1");
+            // The toggle of a screen reader or voice control ticks a box as a click does,
+            // and so does the space bar.
+            QAccessibleInterface* nivel1 = QAccessible::queryAccessibleInterface(u.CHB1);
+            QAccessibleActionInterface* actions = nivel1 ? nivel1->actionInterface() : nullptr;
+            QVERIFY(actions);
+            if (actions)
+                actions->doAction(QAccessibleActionInterface::toggleAction());
+            QVERIFY(u.CHB1->isChecked() && u.DBLvicemin->isEnabled());
             CHOOSE(&u, "DBLvicemin",
                    QStringLiteral("Viceministerio de Desarrollo Rural y Agropecuario"));
-            CLICK(&u, "CHB2");
+            u.CHB2->setFocus();
+            QTest::keyClick(u.CHB2, Qt::Key_Space);
+            QVERIFY(u.CHB2->isChecked() && u.DBLdirecc->isEnabled() && u.Qdirecc->isOpen());
             CHOOSE(&u, "DBLdirecc", QStringLiteral("Dirección General de Producción Agropecuaria"));
             CLICK(&u, "BitBtn4");
 

@@ -127,6 +127,28 @@ class TestKeyboard : public ProgramTest {
         return rb.left() >= ra.left();
     }
 
+    // The window as opened, with a title bar and borders, fits a 1366 x 768 screen above a
+    // task bar of 40 pixels (a maximised one fills what the screen has), and it is not
+    // smaller than its controls need, so that none is cut off.
+    void fits(Form& window, const QString& where) {
+        if (window.isMaximized())
+            return;
+        const QSize room(1366, 768 - 40);
+        const QSize frame = window.size() + Form::frameAllowance();
+        if (frame.width() > room.width() || frame.height() > room.height())
+            faults.append(where + QStringLiteral("opens %1 x %2 with its frame")
+                                      .arg(frame.width())
+                                      .arg(frame.height()));
+        const QSize needs = window.minimumSizeHint();
+        qWarning() << "SIZE" << window.objectName() << window.size() << needs << window.sizeHint();
+        if (needs.width() > window.width() || needs.height() > window.height())
+            faults.append(where + QStringLiteral("needs %1 x %2 and opens %3 x %4")
+                                      .arg(needs.width())
+                                      .arg(needs.height())
+                                      .arg(window.width())
+                                      .arg(window.height()));
+    }
+
     // Walks the window's Tab chain with real key presses from the control with the focus
     // back to it, and notes in `faults` what is wrong with what it met.
     void walk(Form& window, const QString& state) {
@@ -134,6 +156,7 @@ class TestKeyboard : public ProgramTest {
         window.activateWindow();
         QVERIFY2(QTest::qWaitForWindowActive(&window), qPrintable(where));
         const int boxesBefore = messages->shown().size();
+        fits(window, where);
         const QList<QWidget*> controls = offered(window);
         walked.insert(window.objectName());
         if (controls.isEmpty())

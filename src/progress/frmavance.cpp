@@ -493,8 +493,20 @@ void TFRMavance::BTNgrabaClick() {
     report.description = MEMavance->toPlainText();
     report.clarification = MEMaclara->toPlainText();
     report.expected = parseWhole(EDIavaesp->text());
-    if (avances->store(product(), report) == ProgressReports::Outcome::Refused)
+    switch (avances->store(product(), report)) {
+    case ProgressReports::Outcome::Refused:
         return refuse();
+    case ProgressReports::Outcome::NotOpen:
+        // As when a goal that is not open is selected.
+        entryBoxes(false, false);
+        readOnlyEntry(true);
+        LBLindica->setText(QStringLiteral("0"));
+        inform(QStringLiteral("No se puede agregar avance en este registro....."));
+        return;
+    case ProgressReports::Outcome::Stored:
+    case ProgressReports::Outcome::StoredAndClosed:
+        break;
+    }
     readOnlyEntry(true);
     EDIdif->setText(QString::number(avances->lastPercentage(product()) - report.expected));
     ADOQhito->close();

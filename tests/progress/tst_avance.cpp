@@ -157,6 +157,14 @@ private slots:
             CLICK(&a, "BTNagrega");
             TYPE(&a, "EDIavance", QStringLiteral("40"));
             CLICK(&a, "BTNgraba");
+            // The closed goal takes no more reports, though it is still the grid's row.
+            CLICK(&a, "BTNagrega");
+            TYPE(&a, "EDIavance", QStringLiteral("40"));
+            messages->clear();
+            CLICK(&a, "BTNgraba");
+            QCOMPARE(messages->texts(),
+                     QStringList({"No se puede agregar avance en este registro....."}));
+            QCOMPARE(a.LBLindica->text(), QStringLiteral("0"));
 
             // The goal is closed, drawn light orange in bold; the next one is open.
             const int descr = a.ADOQhito->fieldIndex(QStringLiteral("hito_descr"));

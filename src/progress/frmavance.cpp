@@ -199,7 +199,17 @@ TFRMavance::TFRMavance(QWidget* parent)
         auto* label = make<QLabel>(QString::fromLatin1(name), QString::fromUtf8(text));
         caption(label, box);
         figures->addWidget(label, 0, column);
-        figures->addWidget(box, 1, column);
+        if (box == Edit3) {
+            figures->addWidget(box, 1, column);
+        } else {
+            // Percentages: "%" right of the box.
+            auto* percent = new QHBoxLayout;
+            percent->addWidget(box);
+            percent->addWidget(make<QLabel>(QStringLiteral("LBLpor") + box->objectName().mid(3),
+                                            QStringLiteral("%")));
+            percent->addStretch(1);
+            figures->addLayout(percent, 1, column);
+        }
         ++column;
     }
     figures->setColumnStretch(column, 1);
@@ -281,6 +291,7 @@ TFRMavance::TFRMavance(QWidget* parent)
     handle(BitBtn4, &QPushButton::clicked, &TFRMavance::BitBtn4Click);
     for (QLineEdit* box : {EDIavance, EDImaxinf, EDIavaesp})
         handle(box, &QLineEdit::textChanged, &TFRMavance::EDIavanceChange);
+    handle(EDIdif, &QLineEdit::textChanged, &TFRMavance::EDIdifChange);
 }
 
 ProductKey TFRMavance::product() const {
@@ -352,6 +363,9 @@ void TFRMavance::DBLproductoClick() {
         return;
     LBLcodigo->setText(ADOQaccion->text(QStringLiteral("cod_unidad")));
     LBLprod->setText(ADOQaccion->text(QStringLiteral("id_proyecto")));
+    // The last report's texts are another product's until a goal of this one is selected.
+    MEMavance->clear();
+    MEMaclara->clear();
     loadProduct();
     ADOQhito->close();
     ADOQhito->setParams(
@@ -465,8 +479,12 @@ void TFRMavance::EDIavanceChange() {
     const auto expected = tryParseWhole(EDIavaesp->text());
     // A text that is no number yet shows no difference; storing it names it.
     EDIdif->setText(done && expected ? QString::number(*done - *expected) : QString());
+}
+
+void TFRMavance::EDIdifChange() {
+    const auto difference = tryParseWhole(EDIdif->text());
     QPalette p = EDIdif->palette();
-    p.setColor(QPalette::Text, done && expected && *done < *expected ? Qt::red : Qt::black);
+    p.setColor(QPalette::Text, difference && *difference < 0 ? Qt::red : Qt::black);
     EDIdif->setPalette(p);
 }
 

@@ -102,6 +102,8 @@ public:
     void BitBtn4Click();
     // The difference rule, whenever one of its boxes changes.
     void EDIavanceChange();
+    // The difference is red exactly when it is below 0.
+    void EDIdifChange();
 
 protected:
     void FormActivate() override;

@@ -196,6 +196,61 @@ private slots:
             QStringLiteral("S"));
     }
 
+    void theWindowShowsOneProductAtATime() {
+        // Caminos, from June to August (34 % expected on 1 July): its first goal closed by a
+        // report of 40.
+        TestDatabase& db = program->db();
+        db.exec("insert into t_prodaccion (cod_unidad, uni_gestion, id_proyecto, proy_descorta, "
+                "proy_descripcion, proy_resultado, proy_ok) values ('V01D01U01', '2008', 3, "
+                "'Caminos', 'Obras viales', '20 km', 'S')");
+        db.exec("insert into t_producto (cod_area, id_proyecto, id_producto, pro_gestion, "
+                "pro_fecini, pro_fecfin) values ('V01D01U01', 3, 3, '2008', '2008-06-01', "
+                "'2008-08-31')");
+        db.exec("insert into t_hito (cod_area, id_producto, gestion, cod_hito, hito_descr, "
+                "hito_porpro, ava_registro) values ('V01D01U01', 3, '2008', 1, 'Trazado', 40, "
+                "'S'), ('V01D01U01', 3, '2008', 2, 'Ripio', 100, 'N')");
+        db.exec("insert into t_avancepor (cod_area, id_producto, gestion, cod_hito, correla, "
+                "fecha_avance, por_avance, usuario, descr, aclara, avance_dia) values "
+                "('V01D01U01', 3, '2008', 1, 1, '2008-06-20', 40, 'informa', 'Trazado listo', "
+                "'Sin lluvias', 21)");
+        run([&](TFRMavance& a) {
+            // The percentages say so beside their boxes.
+            const auto place = [&](QWidget* w) { return QRect(w->mapTo(&a, QPoint()), w->size()); };
+            for (QLineEdit* box : {a.EDImaxinf, a.EDIavaesp, a.EDIdif, a.EDIavance}) {
+                bool labelled = false;
+                for (QLabel* l : a.findChildren<QLabel*>()) {
+                    const QRect b = place(box), p = place(l);
+                    labelled |= l->isVisible() && l->text() == u'%' && p.left() > b.right() &&
+                                p.left() - b.right() < 20 && p.top() < b.bottom() &&
+                                p.bottom() > b.top();
+                }
+                QVERIFY2(labelled, qPrintable(box->objectName()));
+            }
+
+            chooseProduct(a, QStringLiteral("Caminos"));
+            QCOMPARE(a.EDIavaesp->text(), QStringLiteral("34"));
+            QCOMPARE(a.EDIdif->text(), QStringLiteral("6"));
+            QCOMPARE(a.EDIdif->palette().color(QPalette::Text), QColor(Qt::black));
+            selectGoal(a, 0);
+            QCOMPARE(a.MEMaclara->toPlainText(), QStringLiteral("Sin lluvias"));
+            chooseProduct(a, QStringLiteral("Riego"));
+            QCOMPARE(a.MEMavance->toPlainText() + a.MEMaclara->toPlainText(), QString());
+            QCOMPARE(a.EDIdif->text(), QStringLiteral("-50"));
+            QCOMPARE(a.EDIdif->palette().color(QPalette::Text), QColor(Qt::red));
+
+            // Riego's open goal selected, then Caminos chosen: its closed goal is refused.
+            selectGoal(a, 0);
+            chooseProduct(a, QStringLiteral("Caminos"));
+            CLICK(&a, "BTNagrega");
+            TYPE(&a, "EDIavance", QStringLiteral("40"));
+            messages->clear();
+            CLICK(&a, "BTNgraba");
+            QCOMPARE(messages->texts(),
+                     QStringList({"No se puede agregar avance en este registro....."}));
+        });
+        QCOMPARE(reports(), QStringList({"1/1 40 21 informa 20/06/2008"}));
+    }
+
     void twoReportsSeenByTheManager() {
         // A type 3 user reports twice; the second report closes the first goal.
         run([&](TFRMavance& a) {

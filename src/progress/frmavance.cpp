@@ -334,9 +334,29 @@ void TFRMavance::FormActivate() {
     d->Qunidad->close();
     d->Qunidad->setParams({unit, session().year()});
     d->Qunidad->open();
+    const QString chosenUnit = LBLcodigo->text();
     openAccion(unit);
     if (chooses)
         LBLcodigo->setText(unit);
+    keepProduct(chosenUnit.compare(unit, Qt::CaseInsensitive) == 0);
+}
+
+void TFRMavance::keepProduct(bool sameUnit) {
+    if (LBLprod->text().isEmpty() ||
+        (sameUnit && ADOQaccion->locate(QStringLiteral("id_proyecto"), LBLprod->text())))
+        return;
+    // No longer listed (another workstation took it out, or another unit is listed now):
+    // nothing of it stays, and a product must be chosen again.
+    LBLprod->clear();
+    DBLproducto->setKeyValue(QVariant());
+    ADOQproducto->close();
+    ADOQhito->close();
+    Edit3->clear();
+    EDImaxinf->setText(QStringLiteral("0"));
+    EDIavaesp->setText(QStringLiteral("0"));
+    MEMavance->clear();
+    MEMaclara->clear();
+    BitBtn1Click();
 }
 
 void TFRMavance::openAccion(const QString& unit) {

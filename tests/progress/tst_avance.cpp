@@ -3,6 +3,7 @@
 #include "fixture/guimain.h"
 #include "fixture/programtest.h"
 #include "fixture/uiscript.h"
+#include "plan/frmverproducto.h"
 #include "plan/frmverpromn.h"
 #include "progress/frmavance.h"
 #include "progress/frmhistorial.h"
@@ -247,8 +248,37 @@ private slots:
             CLICK(&a, "BTNgraba");
             QCOMPARE(messages->texts(),
                      QStringList({"No se puede agregar avance en este registro....."}));
+
+            // Back from the history and the activities: still Caminos, all of it.
+            CLICK(&a, "BitBtn3");
+            QCOMPARE(a.DBLproducto->currentText(), QStringLiteral("Caminos"));
+            QCOMPARE(a.DBMemo1->toPlainText(), QStringLiteral("20 km"));
+            QString activities;
+            windows->whenShown("FRMverproducto", [&](Form& f) {
+                activities = static_cast<TFRMverproducto&>(f).MEMproducto->toPlainText();
+            });
+            CLICK(&a, "Label34");
+            QCOMPARE(activities, QStringLiteral("Obras viales"));
+            a.DBLproducto->setFocus();
+            selectGoal(a, 1); // leaves the list, which reads the product row again
+            QCOMPARE(a.DBEdit1->text(), QStringLiteral("01/jun/2008"));
+            CLICK(&a, "BTNagrega");
+            TYPE(&a, "EDIavance", QStringLiteral("50"));
+            CLICK(&a, "BTNgraba");
+            QCOMPARE(a.EDIavaesp->text(), QStringLiteral("34"));
+
+            // Taken out of the list meanwhile: nothing of it stays.
+            windows->whenShown("FRMhistorial", [&](Form&) {
+                program->db().exec("update t_prodaccion set proy_ok = 'N' where id_proyecto = 3");
+            });
+            CLICK(&a, "BitBtn3");
+            QCOMPARE(a.DBLproducto->currentIndex(), -1);
+            QCOMPARE(a.DBGrid1->model()->rowCount(), 0);
+            QCOMPARE(a.DBEdit1->text(), QString());
+            QCOMPARE(a.LBLprod->text(), QString());
         });
-        QCOMPARE(reports(), QStringList({"1/1 40 21 informa 20/06/2008"}));
+        QCOMPARE(reports(),
+                 QStringList({"1/1 40 21 informa 20/06/2008", "2/1 50 34 informa 01/07/2008"}));
     }
 
     void twoReportsSeenByTheManager() {

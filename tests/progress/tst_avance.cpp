@@ -46,8 +46,7 @@ class TestAvance : public ProgramTest {
         emit a.DBLproducto->activated(row);
     }
     static void selectGoal(TFRMavance& a, int row) {
-        const QModelIndex cell =
-            a.DBGrid1->model()->index(row, a.ADOQhito->fieldIndex(QStringLiteral("hito_descr")));
+        const QModelIndex cell = a.DBGrid1->cellIndex(row, QStringLiteral("hito_descr"));
         QTest::mouseClick(a.DBGrid1->viewport(), Qt::LeftButton, {},
                           a.DBGrid1->visualRect(cell).center());
     }
@@ -168,11 +167,11 @@ private slots:
             QCOMPARE(a.LBLindica->text(), QStringLiteral("0"));
 
             // The goal is closed, drawn light orange in bold; the next one is open.
-            const int descr = a.ADOQhito->fieldIndex(QStringLiteral("hito_descr"));
-            const QModelIndex closed = a.DBGrid1->model()->index(0, descr);
+            const QString descr = QStringLiteral("hito_descr");
+            const QModelIndex closed = a.DBGrid1->cellIndex(0, descr);
             QCOMPARE(closed.data(Qt::BackgroundRole).value<QColor>(), QColor(255, 221, 187));
             QVERIFY(closed.data(Qt::FontRole).value<QFont>().bold());
-            QVERIFY(!a.DBGrid1->model()->index(1, descr).data(Qt::FontRole).value<QFont>().bold());
+            QVERIFY(!a.DBGrid1->cellIndex(1, descr).data(Qt::FontRole).value<QFont>().bold());
             selectGoal(a, 1);
             QCOMPARE(a.LBLindica->text(), QStringLiteral("1"));
             QVERIFY(QDir().mkpath(QStringLiteral("screens")));
@@ -304,8 +303,8 @@ private slots:
             QVERIFY(rows->locate("proy_descorta", QStringLiteral("Riego")));
             QCOMPARE(rows->integer("MáxDepor_avance"), 40);
             QCOMPARE(rows->integer("ejemplo"), -10);
-            const QModelIndex cell = unitReport->DBGrid1->model()->index(
-                rows->currentRow(), rows->fieldIndex("proy_descorta"));
+            const QModelIndex cell =
+                unitReport->DBGrid1->cellIndex(rows->currentRow(), "proy_descorta");
             QCOMPARE(cell.data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 0));
             CLICK(&f, "Label5");
         });
@@ -365,8 +364,7 @@ private slots:
             CLICK(&a, "BTNgraba");
             QCOMPARE(messages->errors().size(), 1);
             QVERIFY(a.isVisible());
-            QVERIFY(!a.DBGrid1->model()
-                         ->index(0, a.ADOQhito->fieldIndex(QStringLiteral("hito_descr")))
+            QVERIFY(!a.DBGrid1->cellIndex(0, QStringLiteral("hito_descr"))
                          .data(Qt::FontRole)
                          .value<QFont>()
                          .bold());

@@ -199,7 +199,17 @@ TFRMavance::TFRMavance(QWidget* parent)
         auto* label = make<QLabel>(QString::fromLatin1(name), QString::fromUtf8(text));
         caption(label, box);
         figures->addWidget(label, 0, column);
-        figures->addWidget(box, 1, column);
+        if (box == Edit3) {
+            figures->addWidget(box, 1, column);
+        } else {
+            // Percentages: "%" right of the box.
+            auto* percent = new QHBoxLayout;
+            percent->addWidget(box);
+            percent->addWidget(make<QLabel>(QStringLiteral("LBLpor") + box->objectName().mid(3),
+                                            QStringLiteral("%")));
+            percent->addStretch(1);
+            figures->addLayout(percent, 1, column);
+        }
         ++column;
     }
     figures->setColumnStretch(column, 1);
@@ -281,6 +291,7 @@ TFRMavance::TFRMavance(QWidget* parent)
     handle(BitBtn4, &QPushButton::clicked, &TFRMavance::BitBtn4Click);
     for (QLineEdit* box : {EDIavance, EDImaxinf, EDIavaesp})
         handle(box, &QLineEdit::textChanged, &TFRMavance::EDIavanceChange);
+    handle(EDIdif, &QLineEdit::textChanged, &TFRMavance::EDIdifChange);
 }
 
 ProductKey TFRMavance::product() const {
@@ -321,9 +332,29 @@ void TFRMavance::FormActivate() {
     d->Qunidad->close();
     d->Qunidad->setParams({unit, session().year()});
     d->Qunidad->open();
+    const QString chosenUnit = LBLcodigo->text();
     openAccion(unit);
     if (chooses)
         LBLcodigo->setText(unit);
+    keepProduct(chosenUnit.compare(unit, Qt::CaseInsensitive) == 0);
+}
+
+void TFRMavance::keepProduct(bool sameUnit) {
+    if (LBLprod->text().isEmpty() ||
+        (sameUnit && ADOQaccion->locate(QStringLiteral("id_proyecto"), LBLprod->text())))
+        return;
+    // No longer listed (another workstation took it out, or another unit is listed now):
+    // nothing of it stays, and a product must be chosen again.
+    LBLprod->clear();
+    DBLproducto->setKeyValue(QVariant());
+    ADOQproducto->close();
+    ADOQhito->close();
+    Edit3->clear();
+    EDImaxinf->setText(QStringLiteral("0"));
+    EDIavaesp->setText(QStringLiteral("0"));
+    MEMavance->clear();
+    MEMaclara->clear();
+    BitBtn1Click();
 }
 
 void TFRMavance::openAccion(const QString& unit) {
@@ -350,6 +381,9 @@ void TFRMavance::DBLproductoClick() {
         return;
     LBLcodigo->setText(ADOQaccion->text(QStringLiteral("cod_unidad")));
     LBLprod->setText(ADOQaccion->text(QStringLiteral("id_proyecto")));
+    // The last report's texts are another product's until a goal of this one is selected.
+    MEMavance->clear();
+    MEMaclara->clear();
     loadProduct();
     ADOQhito->close();
     ADOQhito->setParams(
@@ -463,8 +497,12 @@ void TFRMavance::EDIavanceChange() {
     const auto expected = tryParseWhole(EDIavaesp->text());
     // A text that is no number yet shows no difference; storing it names it.
     EDIdif->setText(done && expected ? QString::number(*done - *expected) : QString());
+}
+
+void TFRMavance::EDIdifChange() {
+    const auto difference = tryParseWhole(EDIdif->text());
     QPalette p = EDIdif->palette();
-    p.setColor(QPalette::Text, done && expected && *done < *expected ? Qt::red : Qt::black);
+    p.setColor(QPalette::Text, difference && *difference < 0 ? Qt::red : Qt::black);
     EDIdif->setPalette(p);
 }
 
@@ -491,8 +529,20 @@ void TFRMavance::BTNgrabaClick() {
     report.description = MEMavance->toPlainText();
     report.clarification = MEMaclara->toPlainText();
     report.expected = parseWhole(EDIavaesp->text());
-    if (avances->store(product(), report) == ProgressReports::Outcome::Refused)
+    switch (avances->store(product(), report)) {
+    case ProgressReports::Outcome::Refused:
         return refuse();
+    case ProgressReports::Outcome::NotOpen:
+        // As when a goal that is not open is selected.
+        entryBoxes(false, false);
+        readOnlyEntry(true);
+        LBLindica->setText(QStringLiteral("0"));
+        inform(QStringLiteral("No se puede agregar avance en este registro....."));
+        return;
+    case ProgressReports::Outcome::Stored:
+    case ProgressReports::Outcome::StoredAndClosed:
+        break;
+    }
     readOnlyEntry(true);
     EDIdif->setText(QString::number(avances->lastPercentage(product()) - report.expected));
     ADOQhito->close();

@@ -102,6 +102,8 @@ public:
     void BitBtn4Click();
     // The difference rule, whenever one of its boxes changes.
     void EDIavanceChange();
+    // The difference is red exactly when it is below 0.
+    void EDIdifChange();
 
 protected:
     void FormActivate() override;
@@ -109,6 +111,9 @@ protected:
 private:
     ProductKey product() const;
     void openAccion(const QString& unit);
+    // After the list of products is read again: the chosen product stays the current row,
+    // so that its indicators, dates and activities show beside its goals.
+    void keepProduct(bool sameUnit);
     void loadProduct();
     // The last report's date; without reports "Sin fecha" and no expected progress.
     void lastReportDate();

@@ -75,14 +75,16 @@ std::optional<QDate> ProgressReports::lastReportDate(const ProductKey& key) {
 
 ProgressReports::Outcome ProgressReports::store(const ProductKey& key, const Report& report,
                                                 qint64* number) {
-    // The number first: it keeps the other workstations from reporting on the goal until
-    // this action ends, so that the last percentage read next is still the last.
+    // The number first: it keeps the other workstations from reporting on the product until
+    // this action ends, so that the open goal and the last percentage read next stay so.
     const qint64 correla =
         newNumber(*m_connection, QStringLiteral("t_avancepor"), QStringLiteral("correla"),
                   Filter::equals(QStringLiteral("cod_area"), key.unit)
                       .andEquals(QStringLiteral("id_producto"), QString::number(key.number))
                       .andEquals(QStringLiteral("gestion"), key.year)
                       .andEquals(QStringLiteral("cod_hito"), QString::number(report.goal)));
+    if (openGoal(key) != report.goal)
+        return Outcome::NotOpen;
     if (!acceptable(report.percentage, lastPercentage(key), report.goalPercentage))
         return Outcome::Refused;
     // A report keeps the first ten characters of its user's name, all its column holds:

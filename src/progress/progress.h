@@ -50,11 +50,14 @@ public:
         QString clarification;
         qint64 expected = 0;
     };
-    enum class Outcome { Stored, StoredAndClosed, Refused };
-    // "Grabar": refuses a percentage outside [last report, goal's percentage]; otherwise
-    // stores the report with the goal's next number (taken so that two workstations
-    // reporting on the same goal never share one) and closes the goal when the report
-    // reaches its percentage. `number`, when given, receives the stored report's number.
+    enum class Outcome { Stored, StoredAndClosed, Refused, NotOpen };
+    // "Grabar": refuses a report on a goal that is not the product's open goal as stored
+    // now (NotOpen: a report has closed it, here or on another workstation, or an earlier
+    // goal is still open) and a percentage outside [last report, goal's percentage]
+    // (Refused); otherwise stores the report with the goal's next number (taken so that
+    // two workstations reporting on the same goal never share one) and closes the goal
+    // when the report reaches its percentage. `number`, when given, receives the stored
+    // report's number.
     Outcome store(const ProductKey& key, const Report& report, qint64* number = nullptr);
 
     Query* Qmaxfecha;

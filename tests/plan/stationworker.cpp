@@ -178,7 +178,8 @@ public:
                                              {*goal, goalPercentage, percentage, QDate(2008, 6, 1),
                                               m_name, QStringLiteral("Avance"), QString(), 50},
                                              &number);
-        if (outcome == ProgressReports::Outcome::Refused)
+        if (outcome != ProgressReports::Outcome::Stored &&
+            outcome != ProgressReports::Outcome::StoredAndClosed)
             return QStringLiteral("refused");
         return QStringLiteral("%1 %2").arg(*goal).arg(number);
     }

@@ -3,6 +3,7 @@
 #include "fixture/guimain.h"
 #include "fixture/programtest.h"
 #include "fixture/uiscript.h"
+#include "plan/frmverproducto.h"
 #include "plan/frmverpromn.h"
 #include "progress/frmavance.h"
 #include "progress/frmhistorial.h"
@@ -45,8 +46,7 @@ class TestAvance : public ProgramTest {
         emit a.DBLproducto->activated(row);
     }
     static void selectGoal(TFRMavance& a, int row) {
-        const QModelIndex cell =
-            a.DBGrid1->model()->index(row, a.ADOQhito->fieldIndex(QStringLiteral("hito_descr")));
+        const QModelIndex cell = a.DBGrid1->cellIndex(row, QStringLiteral("hito_descr"));
         QTest::mouseClick(a.DBGrid1->viewport(), Qt::LeftButton, {},
                           a.DBGrid1->visualRect(cell).center());
     }
@@ -157,13 +157,21 @@ private slots:
             CLICK(&a, "BTNagrega");
             TYPE(&a, "EDIavance", QStringLiteral("40"));
             CLICK(&a, "BTNgraba");
+            // The closed goal takes no more reports, though it is still the grid's row.
+            CLICK(&a, "BTNagrega");
+            TYPE(&a, "EDIavance", QStringLiteral("40"));
+            messages->clear();
+            CLICK(&a, "BTNgraba");
+            QCOMPARE(messages->texts(),
+                     QStringList({"No se puede agregar avance en este registro....."}));
+            QCOMPARE(a.LBLindica->text(), QStringLiteral("0"));
 
             // The goal is closed, drawn light orange in bold; the next one is open.
-            const int descr = a.ADOQhito->fieldIndex(QStringLiteral("hito_descr"));
-            const QModelIndex closed = a.DBGrid1->model()->index(0, descr);
+            const QString descr = QStringLiteral("hito_descr");
+            const QModelIndex closed = a.DBGrid1->cellIndex(0, descr);
             QCOMPARE(closed.data(Qt::BackgroundRole).value<QColor>(), QColor(255, 221, 187));
             QVERIFY(closed.data(Qt::FontRole).value<QFont>().bold());
-            QVERIFY(!a.DBGrid1->model()->index(1, descr).data(Qt::FontRole).value<QFont>().bold());
+            QVERIFY(!a.DBGrid1->cellIndex(1, descr).data(Qt::FontRole).value<QFont>().bold());
             selectGoal(a, 1);
             QCOMPARE(a.LBLindica->text(), QStringLiteral("1"));
             QVERIFY(QDir().mkpath(QStringLiteral("screens")));
@@ -186,6 +194,90 @@ private slots:
         QCOMPARE(
             program->db().scalar("select ava_registro from t_hito where cod_hito = 1").toString(),
             QStringLiteral("S"));
+    }
+
+    void theWindowShowsOneProductAtATime() {
+        // Caminos, from June to August (34 % expected on 1 July): its first goal closed by a
+        // report of 40.
+        TestDatabase& db = program->db();
+        db.exec("insert into t_prodaccion (cod_unidad, uni_gestion, id_proyecto, proy_descorta, "
+                "proy_descripcion, proy_resultado, proy_ok) values ('V01D01U01', '2008', 3, "
+                "'Caminos', 'Obras viales', '20 km', 'S')");
+        db.exec("insert into t_producto (cod_area, id_proyecto, id_producto, pro_gestion, "
+                "pro_fecini, pro_fecfin) values ('V01D01U01', 3, 3, '2008', '2008-06-01', "
+                "'2008-08-31')");
+        db.exec("insert into t_hito (cod_area, id_producto, gestion, cod_hito, hito_descr, "
+                "hito_porpro, ava_registro) values ('V01D01U01', 3, '2008', 1, 'Trazado', 40, "
+                "'S'), ('V01D01U01', 3, '2008', 2, 'Ripio', 100, 'N')");
+        db.exec("insert into t_avancepor (cod_area, id_producto, gestion, cod_hito, correla, "
+                "fecha_avance, por_avance, usuario, descr, aclara, avance_dia) values "
+                "('V01D01U01', 3, '2008', 1, 1, '2008-06-20', 40, 'informa', 'Trazado listo', "
+                "'Sin lluvias', 21)");
+        run([&](TFRMavance& a) {
+            // The percentages say so beside their boxes.
+            const auto place = [&](QWidget* w) { return QRect(w->mapTo(&a, QPoint()), w->size()); };
+            for (QLineEdit* box : {a.EDImaxinf, a.EDIavaesp, a.EDIdif, a.EDIavance}) {
+                bool labelled = false;
+                for (QLabel* l : a.findChildren<QLabel*>()) {
+                    const QRect b = place(box), p = place(l);
+                    labelled |= l->isVisible() && l->text() == u'%' && p.left() > b.right() &&
+                                p.left() - b.right() < 20 && p.top() < b.bottom() &&
+                                p.bottom() > b.top();
+                }
+                QVERIFY2(labelled, qPrintable(box->objectName()));
+            }
+
+            chooseProduct(a, QStringLiteral("Caminos"));
+            QCOMPARE(a.EDIavaesp->text(), QStringLiteral("34"));
+            QCOMPARE(a.EDIdif->text(), QStringLiteral("6"));
+            QCOMPARE(a.EDIdif->palette().color(QPalette::Text), QColor(Qt::black));
+            selectGoal(a, 0);
+            QCOMPARE(a.MEMaclara->toPlainText(), QStringLiteral("Sin lluvias"));
+            chooseProduct(a, QStringLiteral("Riego"));
+            QCOMPARE(a.MEMavance->toPlainText() + a.MEMaclara->toPlainText(), QString());
+            QCOMPARE(a.EDIdif->text(), QStringLiteral("-50"));
+            QCOMPARE(a.EDIdif->palette().color(QPalette::Text), QColor(Qt::red));
+
+            // Riego's open goal selected, then Caminos chosen: its closed goal is refused.
+            selectGoal(a, 0);
+            chooseProduct(a, QStringLiteral("Caminos"));
+            CLICK(&a, "BTNagrega");
+            TYPE(&a, "EDIavance", QStringLiteral("40"));
+            messages->clear();
+            CLICK(&a, "BTNgraba");
+            QCOMPARE(messages->texts(),
+                     QStringList({"No se puede agregar avance en este registro....."}));
+
+            // Back from the history and the activities: still Caminos, all of it.
+            CLICK(&a, "BitBtn3");
+            QCOMPARE(a.DBLproducto->currentText(), QStringLiteral("Caminos"));
+            QCOMPARE(a.DBMemo1->toPlainText(), QStringLiteral("20 km"));
+            QString activities;
+            windows->whenShown("FRMverproducto", [&](Form& f) {
+                activities = static_cast<TFRMverproducto&>(f).MEMproducto->toPlainText();
+            });
+            CLICK(&a, "Label34");
+            QCOMPARE(activities, QStringLiteral("Obras viales"));
+            a.DBLproducto->setFocus();
+            selectGoal(a, 1); // leaves the list, which reads the product row again
+            QCOMPARE(a.DBEdit1->text(), QStringLiteral("01/jun/2008"));
+            CLICK(&a, "BTNagrega");
+            TYPE(&a, "EDIavance", QStringLiteral("50"));
+            CLICK(&a, "BTNgraba");
+            QCOMPARE(a.EDIavaesp->text(), QStringLiteral("34"));
+
+            // Taken out of the list meanwhile: nothing of it stays.
+            windows->whenShown("FRMhistorial", [&](Form&) {
+                program->db().exec("update t_prodaccion set proy_ok = 'N' where id_proyecto = 3");
+            });
+            CLICK(&a, "BitBtn3");
+            QCOMPARE(a.DBLproducto->currentIndex(), -1);
+            QCOMPARE(a.DBGrid1->model()->rowCount(), 0);
+            QCOMPARE(a.DBEdit1->text(), QString());
+            QCOMPARE(a.LBLprod->text(), QString());
+        });
+        QCOMPARE(reports(),
+                 QStringList({"1/1 40 21 informa 20/06/2008", "2/1 50 34 informa 01/07/2008"}));
     }
 
     void twoReportsSeenByTheManager() {
@@ -211,8 +303,8 @@ private slots:
             QVERIFY(rows->locate("proy_descorta", QStringLiteral("Riego")));
             QCOMPARE(rows->integer("MáxDepor_avance"), 40);
             QCOMPARE(rows->integer("ejemplo"), -10);
-            const QModelIndex cell = unitReport->DBGrid1->model()->index(
-                rows->currentRow(), rows->fieldIndex("proy_descorta"));
+            const QModelIndex cell =
+                unitReport->DBGrid1->cellIndex(rows->currentRow(), "proy_descorta");
             QCOMPARE(cell.data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 0));
             CLICK(&f, "Label5");
         });
@@ -272,8 +364,7 @@ private slots:
             CLICK(&a, "BTNgraba");
             QCOMPARE(messages->errors().size(), 1);
             QVERIFY(a.isVisible());
-            QVERIFY(!a.DBGrid1->model()
-                         ->index(0, a.ADOQhito->fieldIndex(QStringLiteral("hito_descr")))
+            QVERIFY(!a.DBGrid1->cellIndex(0, QStringLiteral("hito_descr"))
                          .data(Qt::FontRole)
                          .value<QFont>()
                          .bold());

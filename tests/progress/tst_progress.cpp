@@ -94,9 +94,12 @@ private slots:
         QCOMPARE(reports.lastPercentage(key), 0);
         QVERIFY(!reports.lastReportDate(key).has_value());
 
+        // Only the open goal takes a report, and a closed goal no more.
+        QCOMPARE(report(reports, 2, 60, 30), ProgressReports::Outcome::NotOpen);
         QCOMPARE(report(reports, 1, 40, 20), ProgressReports::Outcome::Stored);
         QCOMPARE(report(reports, 1, 40, 40, QDate(2008, 8, 4)),
                  ProgressReports::Outcome::StoredAndClosed);
+        QCOMPARE(report(reports, 1, 40, 40), ProgressReports::Outcome::NotOpen);
         QCOMPARE(reports.openGoal(key), std::optional<qint64>(2));
         QCOMPARE(report(reports, 2, 60, 39), ProgressReports::Outcome::Refused);
         QCOMPARE(report(reports, 2, 60, 61), ProgressReports::Outcome::Refused);

@@ -73,7 +73,10 @@ public:
         LastGoal,
     };
     // "Deshacer": removes the last entered goal of the list, read again as stored (another
-    // workstation may have changed it since it was shown).
+    // workstation may have changed it since it was shown). A goal that ended after the
+    // product had no closing goal after it: the list goes back to what it was before that
+    // goal was stored, with the closing goal after the goal now last when that one ends
+    // within the product.
     Undone undo(const ProductKey& key);
 
     // The dates of the product's stored row; none when the product has no row.

@@ -168,12 +168,14 @@ void GoalEntry::lockGoals() {
 
 GoalEntry::Outcome GoalEntry::storeGoal(const ProductKey& key, const NewGoal& goal) {
     lockGoals();
+    // A product that ends before it starts is never written: its row gets the dates once
+    // they are corrected.
+    if (goal.productEnd < goal.productStart)
+        return Outcome::ProductEndsBeforeStart;
     writeProduct(key, goal.productStart, goal.productEnd);
     if (goal.start > goal.end)
         return Outcome::StartAfterEnd;
     abre_hito(key);
-    if (goal.productEnd < goal.productStart)
-        return Outcome::ProductEndsBeforeStart;
     if (!goalWithinProduct(goal.productStart, goal.productEnd, goal.start, goal.end))
         return Outcome::OutsideProduct;
 

@@ -54,7 +54,8 @@ public:
         Stored,
         // The goal ends before it starts; nothing but the product row was written.
         StartAfterEnd,
-        // The product ends before it starts; nothing but the product row was written.
+        // The product ends before it starts; nothing was written, not even the product
+        // row.
         ProductEndsBeforeStart,
         // The goal lies outside the product's dates beyond the day of slack; nothing
         // but the product row was written.

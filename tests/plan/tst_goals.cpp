@@ -201,6 +201,12 @@ private slots:
 
     void refusedGoalsStoreNothingButTheProduct() {
         makeEntry(Kind::MN);
+        // A product that ends before it starts is not written at all.
+        QCOMPARE(store(d(2008, 6, 1), d(2008, 5, 1), QStringLiteral("Producto al revés"),
+                       d(2008, 5, 1), d(2008, 5, 1)),
+                 GoalEntry::Outcome::ProductEndsBeforeStart);
+        QVERIFY(productRows().isEmpty());
+        // Written with its corrected dates, even when the goal is refused then.
         QCOMPARE(store2008(QStringLiteral("Al revés"), d(2008, 5, 2), d(2008, 5, 1)),
                  GoalEntry::Outcome::StartAfterEnd);
         QCOMPARE(store(d(2008, 6, 1), d(2008, 5, 1), QStringLiteral("Producto al revés"),

@@ -178,6 +178,24 @@ private slots:
         QCOMPARE(goals(), QStringList({"1 Al revés 42", "2 Entrega de producto 100"}));
     }
 
+    void aProductEndingBeforeItStartsKeepsTheGoal() {
+        run([&](TFRMingresoMN& e) {
+            CLICK(&e, "BTNagrega");
+            e.DTPdesde->setDate(d(6, 1));
+            e.DTPhasta->setDate(d(5, 1));
+            CLICK(&e, "BTNagrehit");
+            TYPE(&e, "Edit3", QStringLiteral("Tardía"));
+            CLICK(&e, "BTNgrabhit");
+            QCOMPARE(messages->texts(), QStringList({"La fecha de conclusión del PRODUCTO debe ser "
+                                                     "mayor o igual a su fecha de inicio"}));
+            // The goal stays as typed, to be stored once the product's end is corrected.
+            QCOMPARE(e.Edit3->text(), QStringLiteral("Tardía"));
+            QVERIFY(e.BTNgrabhit->isEnabled() && e.DTPhasta->isEnabled());
+        });
+        QCOMPARE(program->db().scalar(QStringLiteral("select count(*) from t_producto")).toInt(),
+                 0);
+    }
+
     void undoAndCancel() {
         run([&](TFRMingresoMN& e) {
             startGoal(e, QStringLiteral("A"));

@@ -13,6 +13,7 @@
 #include "ui/dbgrid.h"
 #include "ui/focushighlight.h"
 
+#include <QCalendarWidget>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -94,8 +95,10 @@ private slots:
         run([&](TFRMingresoMN& e) {
             QCOMPARE(e.windowTitle(), QStringLiteral("Seguimiento a unidades del Ministerio"));
             QCOMPARE(e.focusWidget(), e.BTNagrega);
+            // The dates the caller set offer no goal before "Agregar".
             QVERIFY(!e.BTNcancela->isEnabled() && !e.BTNrespon->isEnabled() &&
-                    !e.BTNsector->isEnabled() && !e.BTNgrabhit->isEnabled());
+                    !e.BTNsector->isEnabled() && !e.BTNgrabhit->isEnabled() &&
+                    !e.BTNagrehit->isEnabled());
             QVERIFY(e.BTNdeshacer->isEnabled());
 
             CLICK(&e, "BTNagrega");
@@ -178,6 +181,24 @@ private slots:
         QCOMPARE(goals(), QStringList({"1 Al revés 42", "2 Entrega de producto 100"}));
     }
 
+    void agregarMetaIsOfferedOnlyAfterAgregar() {
+        run([&](TFRMingresoMN& e) {
+            CLICK(&e, "BTNagrega");
+            // A product end the user picks is the goal end; the one "Cancelar" sets offers
+            // no goal.
+            e.DTPhasta->calendarWidget()->setSelectedDate(d(11, 30));
+            QCOMPARE(e.DTMhasta->date(), d(11, 30));
+            messages->answerNext(true);
+            CLICK(&e, "BTNcancela");
+            QVERIFY(!e.BTNagrehit->isEnabled());
+            // Nor does the next opening, after a goal was stored in this one.
+            startGoal(e, QStringLiteral("A"));
+            CLICK(&e, "BTNgrabhit");
+            e.activate();
+            QVERIFY(!e.BTNagrehit->isEnabled() && !e.BTNgrabhit->isEnabled());
+        });
+    }
+
     void aProductEndingBeforeItStartsKeepsTheGoal() {
         run([&](TFRMingresoMN& e) {
             CLICK(&e, "BTNagrega");
@@ -230,7 +251,8 @@ private slots:
                                                      "Desea cancelar el registro de datos....!!!!",
                                                      "Registro cancelado"}));
             QVERIFY(e.BTNagrega->isEnabled() && !e.BTNcancela->isEnabled() &&
-                    !e.BTNrespon->isEnabled());
+                    !e.BTNrespon->isEnabled() && !e.BTNagrehit->isEnabled() &&
+                    !e.BTNgrabhit->isEnabled());
             for (DatePicker* p : {e.DTPdesde, e.DTPhasta, e.DTMdesde, e.DTMhasta})
                 QVERIFY(!p->isEnabled());
             QCOMPARE(e.DTPdesde->date(), d(1, 1));

@@ -137,7 +137,7 @@ void TFRMsector::BTNcancelaClick() {
     const ProductKey key = product();
     const Query* listed = sectores->Qsector;
     if (listed->rowCount() > 0)
-        sectores->remove(key, listed->integer("correlativo"));
+        sectores->remove(key, listed->integer("correlativo"), listed->text("cod_grupo"));
     sectores->list(key);
 }
 

@@ -24,7 +24,8 @@ SectorLinks::SectorLinks(Connection* connection, QObject* parent)
                              this);
     Qelimina = Query::make(connection, "Qelimina",
                            "update p_unisector set ok = 'N' where cod_unidad = :uni and "
-                           "cod_producto = :pro and gestion = :ges and correlativo = :corr",
+                           "cod_producto = :pro and gestion = :ges and correlativo = :corr and "
+                           "cod_grupo = :grupo",
                            this);
 }
 
@@ -35,10 +36,9 @@ void SectorLinks::list(const ProductKey& key) {
 }
 
 qint64 SectorLinks::storeOne(const ProductKey& key, const QString& subsector) {
-    // The lines the product lists now, plus one.
-    const qint64 line =
-        newNumber(*m_connection, QStringLiteral("p_unisector"), QStringLiteral("correlativo"),
-                  productLines(key).andEquals(QStringLiteral("ok"), flags::yes), NumberRule::Count);
+    // Above every line of the product, removed ones too: a number is never given twice.
+    const qint64 line = newNumber(*m_connection, QStringLiteral("p_unisector"),
+                                  QStringLiteral("correlativo"), productLines(key));
     Qagrsector->setParams({key.unit, key.number, key.year, subsector, line, flags::yes});
     Qagrsector->exec();
     return line;
@@ -55,7 +55,8 @@ int SectorLinks::storeSector(const ProductKey& key, const QString& sector) {
     return Qsubsec->rowCount();
 }
 
-int SectorLinks::remove(const ProductKey& key, qint64 line) {
-    Qelimina->setParams({key.unit, key.number, key.year, line});
+int SectorLinks::remove(const ProductKey& key, qint64 line, const QString& subsector) {
+    // The sub-sector too: lines numbered before numbers were kept apart can share one.
+    Qelimina->setParams({key.unit, key.number, key.year, line, subsector});
     return Qelimina->exec();
 }

@@ -36,7 +36,9 @@ TFRMingresoMN::TFRMingresoMN(QWidget* parent)
     handle(BTNagrega, &QPushButton::clicked, &TFRMingresoMN::BTNagregaClick);
     handle(DTPdesde, &QDateEdit::dateChanged, &TFRMingresoMN::DTPdesdeChange);
     handleLeave(DTPdesde, &TFRMingresoMN::DTPdesdeExit);
-    handle(DTPhasta, &QDateEdit::dateChanged, &TFRMingresoMN::DTPhastaChange);
+    // The product end the user changes; a date set by a caller or by "Cancelar" offers no
+    // goal before "Agregar".
+    handle(DTPhasta, &DatePicker::dateEdited, &TFRMingresoMN::DTPhastaChange);
     handleLeave(DTPhasta, &TFRMingresoMN::DTPhastaExit);
     handle(BTNagrehit, &QPushButton::clicked, &TFRMingresoMN::BTNagrehitClick);
     handle(BTNcancela, &QPushButton::clicked, &TFRMingresoMN::BTNcancelaClick);
@@ -60,6 +62,9 @@ void TFRMingresoMN::FormActivate() {
     BTNcancela->setEnabled(false);
     BTNrespon->setEnabled(false);
     BTNsector->setEnabled(false);
+    // Goals are entered after "Agregar", whatever an earlier opening left.
+    BTNagrehit->setEnabled(false);
+    BTNgrabhit->setEnabled(false);
     abre_hito();
     BTNagrega->setFocus();
 }
@@ -107,6 +112,9 @@ void TFRMingresoMN::BTNcancelaClick() {
     BTNagrega->setEnabled(true);
     BTNcancela->setEnabled(false);
     BTNrespon->setEnabled(false);
+    // No goal is entered again before "Agregar".
+    BTNagrehit->setEnabled(false);
+    BTNgrabhit->setEnabled(false);
     const QString year = Application::instance()->session().year();
     DTPdesde->setDate(yearStart(year));
     DTPhasta->setDate(yearEnd(year));

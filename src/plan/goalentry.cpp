@@ -168,12 +168,14 @@ void GoalEntry::lockGoals() {
 
 GoalEntry::Outcome GoalEntry::storeGoal(const ProductKey& key, const NewGoal& goal) {
     lockGoals();
+    // A product that ends before it starts is never written: its row gets the dates once
+    // they are corrected.
+    if (goal.productEnd < goal.productStart)
+        return Outcome::ProductEndsBeforeStart;
     writeProduct(key, goal.productStart, goal.productEnd);
     if (goal.start > goal.end)
         return Outcome::StartAfterEnd;
     abre_hito(key);
-    if (goal.productEnd < goal.productStart)
-        return Outcome::ProductEndsBeforeStart;
     if (!goalWithinProduct(goal.productStart, goal.productEnd, goal.start, goal.end))
         return Outcome::OutsideProduct;
 
@@ -208,22 +210,33 @@ GoalEntry::Undone GoalEntry::undo(const ProductKey& key) {
     // product since this one was shown, and the last entered goal is the last one stored.
     abre_hito(key);
     const int listed = ADOQhito->rowCount();
-    if (listed < 2)
+    if (listed == 0)
         return Undone::Nothing;
     const auto stored = storedDates(key);
     const QDate productEnd = stored ? stored->end : QDate();
+    const bool closed = endsInClosingGoal(productEnd);
+    if (listed == 1 && closed)
+        return Undone::Nothing;
 
-    if (!endsInClosingGoal(productEnd)) {
+    if (!closed && listed > 1) {
         // The last goal ends after the product and no closing goal follows it: it is the
-        // last entered goal. The others keep their dates and percentages.
-        const QVariant last = ADOQhito->valueAt(listed - 1, ADOQhito->fieldIndex("cod_hito"));
-        Qdelhitoult->setParams({key.unit, key.number, key.year, variantInteger(last)});
+        // last entered goal. The list goes back to what it was before it was stored: the
+        // others keep their dates and percentages, and the goal now last is followed by the
+        // closing goal again when it ends within the product.
+        Qdelhitoult->setParams({key.unit, key.number, key.year, goalsOf(*ADOQhito).last().number});
         Qdelhitoult->exec();
         abre_hito(key);
+        if (endsInClosingGoal(productEnd)) {
+            const Goal now = goalsOf(*ADOQhito).last();
+            insertGoal(key, now.number + 1, closingGoalDescription, now.end.addDays(1), productEnd,
+                       100);
+            abre_hito(key);
+        }
         return Undone::LastGoal;
     }
 
-    if (listed == 2) {
+    // The only entered goal: with its closing goal, or alone when it ends after the product.
+    if (listed <= 2) {
         Qdelhito->setParams({key.unit, key.number, key.year});
         Qdelhito->exec();
         Qdelprod->setParams({key.unit, key.number, key.year});

@@ -54,7 +54,8 @@ public:
         Stored,
         // The goal ends before it starts; nothing but the product row was written.
         StartAfterEnd,
-        // The product ends before it starts; nothing but the product row was written.
+        // The product ends before it starts; nothing was written, not even the product
+        // row.
         ProductEndsBeforeStart,
         // The goal lies outside the product's dates beyond the day of slack; nothing
         // but the product row was written.
@@ -73,7 +74,10 @@ public:
         LastGoal,
     };
     // "Deshacer": removes the last entered goal of the list, read again as stored (another
-    // workstation may have changed it since it was shown).
+    // workstation may have changed it since it was shown). A goal that ended after the
+    // product had no closing goal after it: the list goes back to what it was before that
+    // goal was stored, with the closing goal after the goal now last when that one ends
+    // within the product.
     Undone undo(const ProductKey& key);
 
     // The dates of the product's stored row; none when the product has no row.

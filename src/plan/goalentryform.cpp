@@ -172,7 +172,8 @@ void GoalEntryForm::BTNgrabhitClick() {
                               "inicio"));
         return;
     case GoalEntry::Outcome::ProductEndsBeforeStart:
-        goalEntryDone();
+        // The goal stays as typed, to be stored once the product's dates are corrected.
+        DTPdesde->setEnabled(true);
         DTPhasta->setEnabled(true);
         DTPhasta->setFocus();
         inform(QStringLiteral("La fecha de conclusión del PRODUCTO debe ser mayor o igual a su "

@@ -35,10 +35,37 @@ qint64 ProductHeaders::goalCount(const ProductKey& key) {
 }
 
 qint64 ProductHeaders::newNumber(const QString& unit, const QString& year) {
+    // Every row that names a product of the unit and year: what a deleted header leaves
+    // behind (its progress reports, attributes and budget) still carries its number.
+    struct Rows {
+        const char* table;
+        const char* unit;
+        const char* number;
+        const char* year;
+    };
+    static constexpr Rows leftovers[] = {
+        {"t_producto", "cod_area", "id_producto", "pro_gestion"},
+        {"t_hito", "cod_area", "id_producto", "gestion"},
+        {"t_avancepor", "cod_area", "id_producto", "gestion"},
+        {"p_unimun", "cod_unidad", "cod_producto", "gestion"},
+        {"p_uniorga", "cod_unidad", "cod_producto", "gestion"},
+        {"p_responsable", "cod_unidad", "cod_producto", "gestion"},
+        {"p_unisector", "cod_unidad", "cod_producto", "gestion"},
+        {"p_uniindi", "cod_unidad", "cod_producto", "gestion"},
+        {"p_unisectorial", "cod_unidad", "cod_producto", "gestion"},
+        {"t_flujofondos", "cod_area", "id_producto", "gestion"},
+        {"t_distribucion", "cod_area", "id_producto", "gestion"},
+        {"t_avanceflujo", "cod_area", "id_producto", "gestion"},
+    };
+    QList<NumberHolders> holders;
+    for (const Rows& rows : leftovers)
+        holders.append({QLatin1String(rows.table), QLatin1String(rows.number),
+                        Filter::equals(QLatin1String(rows.unit), unit)
+                            .andEquals(QLatin1String(rows.year), year)});
     return ::newNumber(*m_connection, QStringLiteral("t_prodaccion"), QStringLiteral("id_proyecto"),
                        Filter::equals(QStringLiteral("cod_unidad"), unit)
                            .andEquals(QStringLiteral("uni_gestion"), year),
-                       NumberRule::Highest);
+                       holders);
 }
 
 qint64 ProductHeaders::add(Table* headers, const QString& unit, const QString& year,

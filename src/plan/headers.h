@@ -9,10 +9,10 @@ class Query;
 class Table;
 
 // The headers of a unit's products in a year, as the register browser keeps them: each
-// new header takes the next number of its unit and year and is written active, a header
-// is changed in place, every header of the unit and year can be made active again, and
-// deleting a header removes its product row and its goals with it (its progress reports,
-// attributes and budget stay).
+// new header takes a number of its unit and year that no row holds yet and is written
+// active, a header is changed in place, every header of the unit and year can be made
+// active again, and deleting a header removes its product row and its goals with it (its
+// progress reports, attributes and budget stay).
 //
 // Each operation is meant to run inside one user action.
 class ProductHeaders : public QObject {
@@ -23,7 +23,9 @@ public:
     // The goals the product has: a header with goals has had its data entered.
     qint64 goalCount(const ProductKey& key);
     // The number a new header of the unit and year takes: the highest plus one, 1 for the
-    // first. Taken inside the action that writes the header.
+    // first, and above every number the rows of deleted headers of the unit and year still
+    // carry (their progress reports, attributes and budget), so that a new product never
+    // shows another's rows. Taken inside the action that writes the header.
     qint64 newNumber(const QString& unit, const QString& year);
 
     struct Texts {

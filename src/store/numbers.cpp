@@ -82,6 +82,16 @@ QString whereClause(const TableDef& table, const Filter& scope, QVariantList& pa
     throw StoreError(message);
 }
 
+// The one value a statement reads (a max or a count); null for the max of no rows.
+QVariant readValue(Connection& connection, const QString& sql, const QVariantList& params) {
+    QSqlQuery q = runStatement(connection, sql, params);
+    if (!q.next())
+        readFailed(connection, q);
+    const QVariant value = q.value(0);
+    q.finish();
+    return value;
+}
+
 } // namespace
 
 qint64 newNumber(Connection& connection, const QString& table, const QString& column,
@@ -105,11 +115,7 @@ qint64 newNumber(Connection& connection, const QString& table, const QString& co
         const QString select = rule == NumberRule::Highest
                                    ? QStringLiteral("SELECT max(%1)").arg(name)
                                    : QStringLiteral("SELECT count(*)");
-        QSqlQuery q = runStatement(connection, select + from, params);
-        if (!q.next())
-            readFailed(connection, q);
-        const QVariant value = q.value(0);
-        q.finish();
+        const QVariant value = readValue(connection, select + from, params);
         if (!value.isNull())
             highest = variantInteger(value);
         break;
@@ -137,6 +143,33 @@ qint64 newNumber(Connection& connection, const QString& table, const QString& co
     if (numbered.type == ColumnType::Integer && next > largestInteger)
         throw ConversionError(
             QStringLiteral("%1.%2: no quedan números libres").arg(def->name, numbered.name));
+    return next;
+}
+
+qint64 newNumber(Connection& connection, const QString& table, const QString& column,
+                 const Filter& scope, const QList<NumberHolders>& holders) {
+    // The numbered table first: its lock keeps other workstations from the same number
+    // while the holders are read.
+    qint64 next = newNumber(connection, table, column, scope, NumberRule::Highest);
+    for (const NumberHolders& holder : holders) {
+        const TableDef* def = findTable(holder.table);
+        if (!def)
+            throw StoreError(QStringLiteral("No existe la tabla %1").arg(holder.table));
+        const ColumnDef& held = requireColumn(*def, holder.column);
+        requireNumberable(*def, held, NumberRule::Highest);
+        QVariantList params;
+        const QString where = whereClause(*def, holder.scope, params);
+        const QVariant value =
+            readValue(connection,
+                      QStringLiteral("SELECT max(%1) FROM %2")
+                              .arg(quotedName(held.name), quotedName(def->name)) +
+                          where,
+                      params);
+        if (!value.isNull())
+            next = qMax(next, nextNumber(variantInteger(value)));
+    }
+    if (next > largestInteger)
+        throw ConversionError(QStringLiteral("%1.%2: no quedan números libres").arg(table, column));
     return next;
 }
 

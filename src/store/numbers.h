@@ -2,6 +2,7 @@
 
 #include "filter.h"
 
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
@@ -36,6 +37,23 @@ enum class NumberRule {
 // integer of a column, past the largest qint64 for a text).
 qint64 newNumber(Connection& connection, const QString& table, const QString& column,
                  const Filter& scope = {}, NumberRule rule = NumberRule::Highest);
+
+// Rows of another table that carry numbers of the numbered scope: the integer `column` of
+// the rows of `table` that match `scope` (a deleted header's reports and attributes still
+// hold its number).
+struct NumberHolders {
+    QString table;
+    QString column;
+    Filter scope;
+};
+
+// The next number by the Highest rule, above every number `holders` still carry as well:
+// a number that rows of other tables hold is not given again, even when the row it was
+// taken for is gone. Taken and locked as above, on `table` alone; the holders are read
+// within the same action. Throws as above, and for a holder's table or column the database
+// lacks or that is not an integer column.
+qint64 newNumber(Connection& connection, const QString& table, const QString& column,
+                 const Filter& scope, const QList<NumberHolders>& holders);
 
 // For numbers that follow a rule of their own (a product's goals keep their closing goal
 // last): takes, inside the current user action, the same lock newNumber takes on `table`,

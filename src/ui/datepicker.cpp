@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
 
 DatePicker::DatePicker(QWidget* parent)
     : QDateEdit(parent) {
@@ -15,6 +16,27 @@ DatePicker::DatePicker(QWidget* parent)
     setMaximumDate(QDate(2999, 12, 31));
     // A press on the text reaches the box's line edit, not the box.
     lineEdit()->installEventFilter(this);
+    // The calendar sets the date through the box's own slot, not through setDate() below:
+    // what it picks is the user's.
+    connect(this, &QDateEdit::dateChanged, this, [this] {
+        if (m_programChanges == 0)
+            emit dateEdited();
+    });
+}
+
+void DatePicker::setDate(const QDate& date) {
+    const QScopedValueRollback program(m_programChanges, m_programChanges + 1);
+    QDateEdit::setDate(date);
+}
+
+void DatePicker::setEarliest(const QDate& date) {
+    const QScopedValueRollback program(m_programChanges, m_programChanges + 1);
+    setMinimumDate(date);
+}
+
+void DatePicker::setLatest(const QDate& date) {
+    const QScopedValueRollback program(m_programChanges, m_programChanges + 1);
+    setMaximumDate(date);
 }
 
 bool DatePicker::focusNextPrevChild(bool next) {

@@ -158,7 +158,7 @@ private slots:
                  QStringList({"José Ñuflo Paredes", "Luis Gutiérrez Rojas"}));
     }
 
-    void sectorLinesFollowTheListedCount() {
+    void sectorLinesNeverShareANumber() {
         SectorLinks links(c.get());
         QList<qint64> lines;
         action([&] { lines << links.storeOne(key, "0201") << links.storeOne(key, "0201"); });
@@ -176,17 +176,27 @@ private slots:
                      {"Agrícola", "Atención primaria", "Atención primaria", "Pecuario", "Riego"}));
         QCOMPARE(column(links.Qsector, "sector_nombre").count("Agropecuario"), 3);
 
-        // A removed line stays marked and no longer counts.
+        // A removed line stays marked; its number is not given again.
         int removed = 0;
-        action([&] { removed = links.remove(key, 4); });
+        action([&] { removed = links.remove(key, 4, "0102"); });
         QCOMPARE(removed, 1);
         action([&] { lines = {links.storeOne(key, "0501"), links.storeOne(other, "0501")}; });
-        QCOMPARE(lines, QList<qint64>({5, 1}));
+        QCOMPARE(lines, QList<qint64>({6, 1}));
         QCOMPARE(rows("select cod_grupo, ok from p_unisector where cod_producto = 3 and "
                       "correlativo = 4"),
                  QStringList({"0102 N"}));
+        // Removing a line removes that line only, also where an earlier numbering gave two
+        // lines one number.
+        action([&] { removed = links.remove(key, 5, "0103"); });
+        QCOMPARE(removed, 1);
+        db->exec(QStringLiteral("insert into p_unisector (cod_unidad, cod_producto, gestion, "
+                                "cod_grupo, correlativo, ok) values ('E01C01U01', 3, '2008', "
+                                "'0102', 6, 'S')"));
+        action([&] { removed = links.remove(key, 6, "0501"); });
+        QCOMPARE(removed, 1);
         links.list(key);
-        QCOMPARE(links.Qsector->rowCount(), 5);
+        QCOMPARE(column(links.Qsector, "grupo_nombre"),
+                 QStringList({"Agrícola", "Atención primaria", "Atención primaria", "Pecuario"}));
     }
 
     void aProgrammeGoesOnlyUnderItsOwnPolicy() {

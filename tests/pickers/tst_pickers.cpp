@@ -393,10 +393,12 @@ private slots:
                 QCOMPARE(shown(s->DBGrid1, "grupo_nombre"),
                          QStringList({"Infraestructura educativa"}));
                 QVERIFY(messages->texts().isEmpty());
+                // The lines stored next never take a number a line already has.
+                CLICK(s, "BTNgraba");
             });
         });
         QCOMPARE(rows("select cod_grupo, correlativo, ok from p_unisector order by correlativo"),
-                 QStringList({"0301 1 N", "0302 2 S"}));
+                 QStringList({"0301 1 N", "0302 2 S", "0301 3 S", "0302 4 S"}));
     }
 
     void nothingIsStoredBeforeASectorIsChosen() {

@@ -57,6 +57,7 @@ QStringList inconsistencies(Connection* c) {
     found += repeated(c, "p_responsable", "cod_unidad, cod_producto, gestion, correlativo");
     found += repeated(c, "p_uniindi", "cod_unidad, cod_producto, gestion, num_indica");
     found += repeated(c, "p_uniorga", "cod_unidad, cod_producto, gestion, cod_orga, correlativo");
+    found += repeated(c, "p_unisector", "cod_unidad, cod_producto, gestion, correlativo");
     found += repeated(c, "t_flujofondos", "cod_area, id_producto, gestion, correlativo");
     found += repeated(c, "t_distribucion", "cod_area, id_producto, gestion, correlativo");
     found += repeated(c, "t_avanceflujo", "cod_area, id_producto, gestion, correlativo");

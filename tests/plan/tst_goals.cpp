@@ -176,16 +176,37 @@ private slots:
                  GoalEntry::Outcome::Stored);
         QCOMPARE(goals(), QStringList({"1 Primera 01/01 05/01 50", "2 Tarde 06/01 11/01 110",
                                        "3 Otra 10/01 11/01 110"}));
-        // "Deshacer" removes the last entered goal and leaves the others as they were.
+        // "Deshacer" removes the last entered goal and leaves the list as it was before it:
+        // the closing goal follows the goal now last when that one ends within the product.
         QCOMPARE(undo(), GoalEntry::Undone::LastGoal);
+        QCOMPARE(goals(), QStringList({"1 Primera 01/01 05/01 50", "2 Tarde 06/01 11/01 110"}));
         QCOMPARE(undo(), GoalEntry::Undone::LastGoal);
-        QCOMPARE(goals(), QStringList({"1 Primera 01/01 05/01 50"}));
-        QCOMPARE(undo(), GoalEntry::Undone::Nothing);
-        QCOMPARE(productRows().size(), 1);
+        QCOMPARE(goals(), QStringList({"1 Primera 01/01 05/01 50",
+                                       "2 Entrega de producto 06/01 10/01 100"}));
+        QCOMPARE(entry->ADOQhito->rowCount(), 2);
+        // The next goal takes the closing goal's place; the entered goal stays.
+        store(d(2008, 1, 1), d(2008, 1, 10), QStringLiteral("Luego"), d(2008, 1, 6), d(2008, 1, 8));
+        QCOMPARE(goals(), QStringList({"1 Primera 01/01 05/01 50", "2 Luego 06/01 08/01 80",
+                                       "3 Entrega de producto 09/01 10/01 100"}));
+
+        // Alone, such a goal is the only entered goal: it goes with the product row.
+        entry->cancel(key);
+        store(d(2008, 1, 1), d(2008, 1, 10), QStringLiteral("Tarde"), d(2008, 1, 1),
+              d(2008, 1, 11));
+        QCOMPARE(goals(), QStringList({"1 Tarde 01/01 11/01 110"}));
+        QCOMPARE(undo(), GoalEntry::Undone::Product);
+        QVERIFY(goals().isEmpty());
+        QVERIFY(productRows().isEmpty());
     }
 
     void refusedGoalsStoreNothingButTheProduct() {
         makeEntry(Kind::MN);
+        // A product that ends before it starts is not written at all.
+        QCOMPARE(store(d(2008, 6, 1), d(2008, 5, 1), QStringLiteral("Producto al revés"),
+                       d(2008, 5, 1), d(2008, 5, 1)),
+                 GoalEntry::Outcome::ProductEndsBeforeStart);
+        QVERIFY(productRows().isEmpty());
+        // Written with its corrected dates, even when the goal is refused then.
         QCOMPARE(store2008(QStringLiteral("Al revés"), d(2008, 5, 2), d(2008, 5, 1)),
                  GoalEntry::Outcome::StartAfterEnd);
         QCOMPARE(store(d(2008, 6, 1), d(2008, 5, 1), QStringLiteral("Producto al revés"),

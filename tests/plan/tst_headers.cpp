@@ -48,8 +48,27 @@ private slots:
             header(QStringLiteral("U1"), n, QStringLiteral("2008"), QStringLiteral("N"));
         header(QStringLiteral("U1"), 20, QStringLiteral("2007"), QStringLiteral("S"));
         header(QStringLiteral("U2"), 30, QStringLiteral("2008"), QStringLiteral("S"));
-        ActionScope action;
-        QCOMPARE(headers.newNumber(QStringLiteral("u1"), QStringLiteral("2008")), 8);
+        {
+            ActionScope action;
+            QCOMPARE(headers.newNumber(QStringLiteral("u1"), QStringLiteral("2008")), 8);
+        }
+
+        // What deleted headers of the unit and year left behind keeps its numbers: a new
+        // product shows no other product's reports, attributes or budget.
+        const auto next = [&] {
+            ActionScope action;
+            return headers.newNumber(QStringLiteral("U1"), QStringLiteral("2008"));
+        };
+        db->exec(QStringLiteral("insert into t_avancepor (cod_area, id_producto, gestion, "
+                                "cod_hito, correla) values ('U1', 9, '2008', 1, 1)"));
+        QCOMPARE(next(), 10);
+        db->exec(QStringLiteral("insert into t_distribucion (cod_area, id_producto, gestion, "
+                                "activo, correlativo) values ('U1', 15, '2008', 'S', 1)"));
+        QCOMPARE(next(), 16);
+        db->exec(QStringLiteral("insert into p_uniindi (cod_unidad, cod_producto, gestion, "
+                                "num_indica, ok) values ('U1', 40, '2007', 1, 'N'), ('U2', 41, "
+                                "'2008', 1, 'S')"));
+        QCOMPARE(next(), 16); // another year, another unit
     }
 
     void aNewHeaderIsTheRowBeingTypedWithTheNextNumberActive() {

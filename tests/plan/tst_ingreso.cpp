@@ -13,6 +13,7 @@
 #include "ui/dbgrid.h"
 #include "ui/focushighlight.h"
 
+#include <QCalendarWidget>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -94,8 +95,10 @@ private slots:
         run([&](TFRMingresoMN& e) {
             QCOMPARE(e.windowTitle(), QStringLiteral("Seguimiento a unidades del Ministerio"));
             QCOMPARE(e.focusWidget(), e.BTNagrega);
+            // The dates the caller set offer no goal before "Agregar".
             QVERIFY(!e.BTNcancela->isEnabled() && !e.BTNrespon->isEnabled() &&
-                    !e.BTNsector->isEnabled() && !e.BTNgrabhit->isEnabled());
+                    !e.BTNsector->isEnabled() && !e.BTNgrabhit->isEnabled() &&
+                    !e.BTNagrehit->isEnabled());
             QVERIFY(e.BTNdeshacer->isEnabled());
 
             CLICK(&e, "BTNagrega");
@@ -178,6 +181,42 @@ private slots:
         QCOMPARE(goals(), QStringList({"1 Al revés 42", "2 Entrega de producto 100"}));
     }
 
+    void agregarMetaIsOfferedOnlyAfterAgregar() {
+        run([&](TFRMingresoMN& e) {
+            CLICK(&e, "BTNagrega");
+            // A product end the user picks is the goal end; the one "Cancelar" sets offers
+            // no goal.
+            e.DTPhasta->calendarWidget()->setSelectedDate(d(11, 30));
+            QCOMPARE(e.DTMhasta->date(), d(11, 30));
+            messages->answerNext(true);
+            CLICK(&e, "BTNcancela");
+            QVERIFY(!e.BTNagrehit->isEnabled());
+            // Nor does the next opening, after a goal was stored in this one.
+            startGoal(e, QStringLiteral("A"));
+            CLICK(&e, "BTNgrabhit");
+            e.activate();
+            QVERIFY(!e.BTNagrehit->isEnabled() && !e.BTNgrabhit->isEnabled());
+        });
+    }
+
+    void aProductEndingBeforeItStartsKeepsTheGoal() {
+        run([&](TFRMingresoMN& e) {
+            CLICK(&e, "BTNagrega");
+            e.DTPdesde->setDate(d(6, 1));
+            e.DTPhasta->setDate(d(5, 1));
+            CLICK(&e, "BTNagrehit");
+            TYPE(&e, "Edit3", QStringLiteral("Tardía"));
+            CLICK(&e, "BTNgrabhit");
+            QCOMPARE(messages->texts(), QStringList({"La fecha de conclusión del PRODUCTO debe ser "
+                                                     "mayor o igual a su fecha de inicio"}));
+            // The goal stays as typed, to be stored once the product's end is corrected.
+            QCOMPARE(e.Edit3->text(), QStringLiteral("Tardía"));
+            QVERIFY(e.BTNgrabhit->isEnabled() && e.DTPhasta->isEnabled());
+        });
+        QCOMPARE(program->db().scalar(QStringLiteral("select count(*) from t_producto")).toInt(),
+                 0);
+    }
+
     void undoAndCancel() {
         run([&](TFRMingresoMN& e) {
             startGoal(e, QStringLiteral("A"));
@@ -212,7 +251,8 @@ private slots:
                                                      "Desea cancelar el registro de datos....!!!!",
                                                      "Registro cancelado"}));
             QVERIFY(e.BTNagrega->isEnabled() && !e.BTNcancela->isEnabled() &&
-                    !e.BTNrespon->isEnabled());
+                    !e.BTNrespon->isEnabled() && !e.BTNagrehit->isEnabled() &&
+                    !e.BTNgrabhit->isEnabled());
             for (DatePicker* p : {e.DTPdesde, e.DTPhasta, e.DTMdesde, e.DTMhasta})
                 QVERIFY(!p->isEnabled());
             QCOMPARE(e.DTPdesde->date(), d(1, 1));

@@ -266,6 +266,21 @@ private slots:
                  qint64(1));
     }
 
+    void aNumberStaysAboveTheRowsThatStillCarryIt() {
+        insertHeader(*c, s("U1"), s("2008"), 2);
+        insertFlow(*c, s("U1"), s("2008"), 6, 1);
+        insertFlow(*c, s("U1"), s("2009"), 9, 1); // another year
+        ActionScope action;
+        const auto next = [&](const char* column) {
+            return newNumber(
+                *c, s("t_prodaccion"), s("id_proyecto"), headerScope("U1", "2008"),
+                {{s("t_flujofondos"), s(column),
+                  Filter::equals(s("cod_area"), s("U1")).andEquals(s("gestion"), s("2008"))}});
+        };
+        QCOMPARE(next("id_producto"), qint64(7));
+        QCOMPARE(next("correlativo"), qint64(3)); // the headers' own number is higher
+    }
+
     void noNumberPastTheLargest() {
         insertHeader(*c, s("U1"), s("2008"), 2147483646);
         insertHeader(*c, s("U2"), s("2008"), 2147483647);

@@ -350,6 +350,22 @@ private slots:
         QCOMPARE(DTPini.date(), QDate(2008, 1, 1));
     }
 
+    // The dates the user changes, and only those, are told apart from the program's.
+    void aDateBoxTellsTheUsersChanges() {
+        DatePicker DTPfin;
+        DTPfin.setDate(QDate(2008, 3, 5));
+        int edited = 0;
+        QObject::connect(&DTPfin, &DatePicker::dateEdited, [&] { ++edited; });
+        DTPfin.setDate(QDate(2008, 3, 6));
+        DTPfin.setEarliest(QDate(2008, 4, 1)); // moves the date into the range
+        QCOMPARE(edited, 0);
+        QTest::keyClick(&DTPfin, Qt::Key_Up);
+        QCOMPARE(edited, 1);
+        DTPfin.calendarWidget()->setSelectedDate(QDate(2008, 5, 10));
+        QCOMPARE(DTPfin.date(), QDate(2008, 5, 10));
+        QCOMPARE(edited, 2);
+    }
+
     // What a press of the mouse on a date box does, its keys do too: the box's limits are
     // set before the user types or opens the calendar.
     void aDateBoxIsComeToByKeysAsByTheMouse() {

@@ -172,7 +172,9 @@ void GoalEntryForm::BTNgrabhitClick() {
                               "inicio"));
         return;
     case GoalEntry::Outcome::ProductEndsBeforeStart:
-        // The goal stays as typed, to be stored once the product's dates are corrected.
+        // The goal stays as typed, to be stored once the product's dates are corrected; its
+        // end may follow the corrected product end, which no limit of the refused one holds.
+        DTMhasta->setLatest(DTPhasta->maximumDate());
         DTPdesde->setEnabled(true);
         DTPhasta->setEnabled(true);
         DTPhasta->setFocus();

@@ -106,7 +106,7 @@ DataSource* TDTM::source(const char* name, Dataset* dataset) {
 }
 
 void TDTM::showHierarchy(const QString& kind, const QString& year) {
-    ADOTvicemin->setFiltered(false);
+    // Read again only when the filter changes, so that a list's choice stays where it is.
     ADOTvicemin->setFilter(Filter::equals(QStringLiteral("tipo"), kind)
                                .andEquals(QStringLiteral("vicmin_gestion"), year));
     ADOTvicemin->setFiltered(true);

@@ -2,8 +2,11 @@
 
 #include <QFont>
 #include <QHash>
+#include <algorithm>
 
 void ShownColumns::setSourceModel(QAbstractItemModel* source) {
+    if (source == sourceModel())
+        return;
     beginResetModel();
     if (sourceModel())
         disconnect(sourceModel(), nullptr, this, nullptr);
@@ -35,6 +38,11 @@ void ShownColumns::setSourceModel(QAbstractItemModel* source) {
 }
 
 void ShownColumns::setColumns(const QList<DBGrid::Column>& columns) {
+    const auto same = [](const DBGrid::Column& a, const DBGrid::Column& b) {
+        return a.field == b.field && a.title == b.title && a.width == b.width;
+    };
+    if (std::equal(columns.cbegin(), columns.cend(), m_columns.cbegin(), m_columns.cend(), same))
+        return; // the view keeps its row and place
     beginResetModel();
     m_columns = columns;
     arrange();
@@ -120,7 +128,7 @@ void ShownColumns::arrange() {
         return;
     }
     QHash<QString, int> byName;
-    for (int c = 0; c < fields; ++c)
+    for (int c = fields - 1; c >= 0; --c) // a name a join repeats is its first column's
         byName.insert(
             sourceModel()->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().toLower(), c);
     for (int i = 0; i < m_columns.size(); ++i) {

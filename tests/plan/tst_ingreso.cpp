@@ -212,9 +212,21 @@ private slots:
             // The goal stays as typed, to be stored once the product's end is corrected.
             QCOMPARE(e.Edit3->text(), QStringLiteral("Tardía"));
             QVERIFY(e.BTNgrabhit->isEnabled() && e.DTPhasta->isEnabled());
+            QCOMPARE(
+                program->db().scalar(QStringLiteral("select count(*) from t_producto")).toInt(), 0);
+            // The end corrected, the goal ends with the product and is stored at once.
+            e.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&e));
+            e.DTPhasta->setFocus();
+            e.DTPhasta->setDate(d(12, 31));
+            e.Edit3->setFocus();
+            messages->clear();
+            CLICK(&e, "BTNgrabhit");
+            QCOMPARE(messages->texts(), QStringList({"Registro grabado en la Base de Datos !!!!"}));
         });
-        QCOMPARE(program->db().scalar(QStringLiteral("select count(*) from t_producto")).toInt(),
-                 0);
+        QCOMPARE(
+            program->db().rows(QStringLiteral("select hito_descr from t_hito order by cod_hito")),
+            QStringList({"Tardía", "Entrega de producto"}));
     }
 
     void undoAndCancel() {

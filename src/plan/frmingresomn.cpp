@@ -147,7 +147,5 @@ void TFRMingresoMN::Label34Click() {
 }
 
 void TFRMingresoMN::Edit3Change() {
-    QPalette p = Edit3->palette();
-    p.setColor(QPalette::Base, FocusHighlight::colour());
-    Edit3->setPalette(p);
+    paintBox(Edit3, QPalette::Base, FocusHighlight::colour());
 }

@@ -39,11 +39,6 @@ bool isEX() {
     return session().kind() == QLatin1String("EX");
 }
 
-// A memo shows line breaks as "\n" whatever the stored text used.
-QString asShown(QString text) {
-    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
 } // namespace
 
 TFRMmuestra::TFRMmuestra(QWidget* parent)
@@ -420,24 +415,6 @@ void TFRMmuestra::BTNmuestraClick() {
     open(w);
 }
 
-namespace {
-
-// What "Agregar datos" prepares alike on both entry windows, up to the point where the
-// mode decides whether the window is shown.
-void preparaIngreso(GoalEntryForm* w, const QString& unit, const QString& number) {
-    const QString year = session().year();
-    w->DTPdesde->setEnabled(true);
-    w->DTPhasta->setEnabled(true);
-    // The goal list of this product: the window's unit and number first.
-    w->LBLcodigo->setText(unit);
-    w->LBLproy->setText(number);
-    w->abre_hito();
-    w->DTPdesde->setDate(yearStart(year));
-    w->DTPhasta->setDate(yearEnd(year));
-}
-
-} // namespace
-
 void TFRMmuestra::BTNmetasClick() {
     if (!hayFila())
         return;
@@ -453,7 +430,7 @@ void TFRMmuestra::BTNmetasClick() {
     GoalEntryForm* w = ex ? static_cast<GoalEntryForm*>(tx) : mn;
     const QString unit = LBLcodigo->text();
     const QString number = Qprodacc->text(QStringLiteral("id_proyecto"));
-    preparaIngreso(w, unit, number);
+    w->prepare(unit, number, session().year());
     if (LBLestado1->text() != QLatin1String("A"))
         return;
     // The product's dates where its row of the session year is stored.
@@ -478,21 +455,7 @@ void TFRMmuestra::BTNmetasClick() {
     }
     module->ADOTproducto->close();
     const QString programa = module->Qunidadprograma->text(QStringLiteral("pro_nombre"));
-    {
-        w->d_botones();
-        showHeader(w, header);
-        w->LBLproy->setText(number);
-        w->EDIunieje->setVisible(false);
-        w->LBLunieje->setVisible(false);
-        w->EDIunieje->setText(programa);
-        w->LBLvicemin->setText(ex ? QStringLiteral("Entidad desconcentrada")
-                                  : QStringLiteral("Viceministerio"));
-        w->LBLdireccion->setText(ex ? QStringLiteral("Componente") : QStringLiteral("Dirección"));
-        w->LBLunidad->setText(QStringLiteral("Unidad"));
-        w->Edit3->setEnabled(false);
-        w->DTMdesde->setEnabled(false);
-        w->DTMhasta->setEnabled(false);
-    }
+    w->showProduct(header, number, programa, ex);
     if (ex) {
         tx->BTNplan->setEnabled(false);
         open(tx);
@@ -590,29 +553,18 @@ void TFRMmuestra::editable(bool on) {
         box->setReadOnly(!on);
 }
 
+ProductHeaders::Texts TFRMmuestra::typedTexts() const {
+    return {DBEdescorta->text(), DBMemo2->toPlainText(), DBMemo1->toPlainText(), DBEactivo->text()};
+}
+
 bool TFRMmuestra::filaEditada() const {
-    if (!hayFila() || DBEdescorta->isReadOnly())
-        return false;
-    const HeaderList* q = Qprodacc;
-    return DBEdescorta->text() != q->text(QStringLiteral("proy_descorta")) ||
-           DBMemo2->toPlainText() != asShown(q->text(QStringLiteral("proy_descripcion"))) ||
-           DBMemo1->toPlainText() != asShown(q->text(QStringLiteral("proy_resultado"))) ||
-           DBEactivo->text() != q->text(QStringLiteral("proy_ok"));
+    return hayFila() && !DBEdescorta->isReadOnly() && typedTexts() != Qprodacc->currentTexts();
 }
 
 void TFRMmuestra::graba_fila() {
-    const QString descorta = DBEdescorta->text();
-    const QString descripcion = DBMemo2->toPlainText();
-    const QString resultado = DBMemo1->toPlainText();
-    const QString ok = DBEactivo->text();
-    registros->modify({Qprodacc->text(QStringLiteral("cod_unidad")),
-                       Qprodacc->integer(QStringLiteral("id_proyecto")),
-                       Qprodacc->text(QStringLiteral("uni_gestion"))},
-                      {descorta, descripcion, resultado, ok});
-    Qprodacc->setCurrentValue(QStringLiteral("proy_descorta"), descorta);
-    Qprodacc->setCurrentValue(QStringLiteral("proy_descripcion"), descripcion);
-    Qprodacc->setCurrentValue(QStringLiteral("proy_resultado"), resultado);
-    Qprodacc->setCurrentValue(QStringLiteral("proy_ok"), ok);
+    const ProductHeaders::Texts texts = typedTexts();
+    registros->modify(Qprodacc->currentKey(), texts);
+    Qprodacc->setCurrentTexts(texts);
 }
 
 void TFRMmuestra::BTNmodifiClick() {

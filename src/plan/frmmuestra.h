@@ -130,6 +130,8 @@ private:
     // A row selected in the grid: "Agregar datos" only for a header without goals.
     void seleccion();
     // The boxes of the selected header hold an edit not yet written.
+    // What the boxes of the selected header hold, and whether it differs from the stored.
+    ProductHeaders::Texts typedTexts() const;
     bool filaEditada() const;
     // Writes the boxes of the selected header into its row.
     void graba_fila();

@@ -9,6 +9,7 @@
 #include "store/tdtm.h"
 #include "ui/datepicker.h"
 #include "ui/dbgrid.h"
+#include "ui/headerboxes.h"
 
 #include <QGridLayout>
 #include <QLineEdit>
@@ -137,6 +138,34 @@ ProductKey GoalEntryForm::product() const {
 
 void GoalEntryForm::abre_hito() {
     metas->abre_hito(product());
+}
+
+void GoalEntryForm::prepare(const QString& unit, const QString& number, const QString& year) {
+    DTPdesde->setEnabled(true);
+    DTPhasta->setEnabled(true);
+    // The goal list of this product: the window's unit and number first.
+    LBLcodigo->setText(unit);
+    LBLproy->setText(number);
+    abre_hito();
+    DTPdesde->setDate(yearStart(year));
+    DTPhasta->setDate(yearEnd(year));
+}
+
+void GoalEntryForm::showProduct(const HeaderTexts& header, const QString& number,
+                                const QString& programa, bool ex) {
+    d_botones();
+    showHeader(this, header);
+    LBLproy->setText(number);
+    EDIunieje->setVisible(false);
+    LBLunieje->setVisible(false);
+    EDIunieje->setText(programa);
+    LBLvicemin->setText(ex ? QStringLiteral("Entidad desconcentrada")
+                           : QStringLiteral("Viceministerio"));
+    LBLdireccion->setText(ex ? QStringLiteral("Componente") : QStringLiteral("Dirección"));
+    LBLunidad->setText(QStringLiteral("Unidad"));
+    Edit3->setEnabled(false);
+    DTMdesde->setEnabled(false);
+    DTMhasta->setEnabled(false);
 }
 
 void GoalEntryForm::startGoal() {

@@ -13,6 +13,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class Query;
+struct HeaderTexts;
 struct ProductKey;
 
 // What the two initial data entry windows share: the product's header, its dates, the
@@ -27,6 +28,14 @@ public:
     void abre_hito();
     // Disables the date pickers (and what else the window keeps unusable until "Agregar").
     virtual void d_botones() = 0;
+    // What the register browser's "Agregar datos" prepares alike on both windows, up to
+    // the point where its mode decides whether the window is shown: the product's unit and
+    // number with its goal list, the year's dates in pickers that can be changed.
+    void prepare(const QString& unit, const QString& number, const QString& year);
+    // The product about to be entered: its header with the level captions of its kind, the
+    // executing unit's programme (kept hidden), no goal being typed.
+    void showProduct(const HeaderTexts& header, const QString& number, const QString& programa,
+                     bool ex);
 
     QLabel* LBLtitulo;
     QLabel* Label9;

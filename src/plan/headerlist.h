@@ -1,5 +1,6 @@
 #pragma once
 
+#include "headers.h"
 #include "store/query.h"
 
 #include <functional>
@@ -14,6 +15,11 @@ public:
     std::function<void()> beforeLeavingRow;
     // The current row holds this value now, as it was written to the database.
     void setCurrentValue(const QString& field, const QVariant& value);
+    // The current header's key, and its texts with line breaks as a memo shows them ("\n").
+    ProductKey currentKey() const;
+    ProductHeaders::Texts currentTexts() const;
+    // The current header holds these texts now, as they were written.
+    void setCurrentTexts(const ProductHeaders::Texts& texts);
 
 protected:
     void leavingRow() override;

@@ -33,6 +33,7 @@ public:
         QString descripcion;
         QString resultado;
         QString ok;
+        bool operator==(const Texts&) const = default;
     };
     // "Grabar registro": writes the new header, appended to `headers` (the row being typed,
     // or a new one), with the next number of the unit and year, active ("S") whatever

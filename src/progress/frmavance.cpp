@@ -35,12 +35,6 @@ TDTM* dtm() {
     return Application::instance()->DTM();
 }
 
-void paint(QWidget* box, const QColor& colour) {
-    QPalette p = box->palette();
-    p.setColor(QPalette::Base, colour);
-    box->setPalette(p);
-}
-
 } // namespace
 
 TFRMavance::TFRMavance(QWidget* parent)
@@ -425,7 +419,7 @@ void TFRMavance::lastPercentage() {
 void TFRMavance::entryBoxes(bool enabled, bool yellow) {
     for (QWidget* box : std::initializer_list<QWidget*>{EDIavance, MEMavance, MEMaclara}) {
         box->setEnabled(enabled);
-        paint(box, yellow ? FocusHighlight::colour() : QColor(Qt::white));
+        paintBox(box, QPalette::Base, yellow ? FocusHighlight::colour() : QColor(Qt::white));
     }
 }
 
@@ -480,7 +474,7 @@ void TFRMavance::EDIavanceExit() {
     const qint64 last = parseWhole(EDImaxinf->text());
     if (passesExitCheck(parseWhole(EDIavance->text()), last))
         return;
-    paint(EDIavance, FocusHighlight::colour());
+    paintBox(EDIavance, QPalette::Base, FocusHighlight::colour());
     EDIavance->setText(QString::number(last));
     inform(QStringLiteral("El porcentaje debe ser menor a 100 y mayor al ultimo porcentaje "
                           "registrado !!!! "));
@@ -501,9 +495,7 @@ void TFRMavance::EDIavanceChange() {
 
 void TFRMavance::EDIdifChange() {
     const auto difference = tryParseWhole(EDIdif->text());
-    QPalette p = EDIdif->palette();
-    p.setColor(QPalette::Text, difference && *difference < 0 ? Qt::red : Qt::black);
-    EDIdif->setPalette(p);
+    paintBox(EDIdif, QPalette::Text, difference && *difference < 0 ? Qt::red : Qt::black);
 }
 
 void TFRMavance::BTNgrabaClick() {

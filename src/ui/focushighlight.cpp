@@ -60,9 +60,7 @@ bool FocusHighlight::eventFilter(QObject* watched, QEvent* event) {
         !target->property("ownPalette").isValid()) {
         target->setProperty("ownPalette", QVariant::fromValue(target->palette()));
         target->setProperty("ownPaletteSet", target->testAttribute(Qt::WA_SetPalette));
-        QPalette p = target->palette();
-        p.setColor(QPalette::Base, colour());
-        target->setPalette(p);
+        paintBox(target, QPalette::Base, colour());
     } else if (event->type() == QEvent::FocusOut && target->property("ownPalette").isValid()) {
         // Back to the box's own colours, or to inheriting them as before.
         if (target->property("ownPaletteSet").toBool())
@@ -72,4 +70,10 @@ bool FocusHighlight::eventFilter(QObject* watched, QEvent* event) {
         target->setProperty("ownPalette", QVariant());
     }
     return false;
+}
+
+void paintBox(QWidget* box, QPalette::ColorRole role, const QColor& colour) {
+    QPalette p = box->palette();
+    p.setColor(role, colour);
+    box->setPalette(p);
 }

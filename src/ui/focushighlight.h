@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QObject>
+#include <QPalette>
 
 class QWidget;
+
+// Gives a box one colour of its own: its background (QPalette::Base) or its text.
+void paintBox(QWidget* box, QPalette::ColorRole role, const QColor& colour);
 
 // The box being typed in is yellow: every editable box under a window turns yellow while
 // it has the focus and gets its own colour back when it loses it.

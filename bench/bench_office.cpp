@@ -290,8 +290,14 @@ int main(int argc, char** argv) {
                 a->ADOQhito->moveTo(i % std::max(1, a->ADOQhito->rowCount()));
                 a->guard([&] { a->DBGrid1CellClick(); });
             });
-            measure("history of a product", runs,
-                    [&](int) { a->guard([&] { a->BitBtn3Click(); }); });
+            // The history's product as the window keeps it (the activation after the history
+            // closes may leave the product to be chosen again).
+            const QString chosenUnit = a->LBLcodigo->text(), chosen = a->LBLprod->text();
+            measure("history of a product", runs, [&](int) {
+                a->LBLcodigo->setText(chosenUnit);
+                a->LBLprod->setText(chosen);
+                a->guard([&] { a->BitBtn3Click(); });
+            });
         };
         menu->guard([&] { menu->avance1Click(); });
 
@@ -310,6 +316,12 @@ int main(int argc, char** argv) {
                 list->setEnabled(true);
             chooseUnit(r->DBLvicemin, r->DBLdirecc, r->DBLunidad, unit);
             measure("unit report, one unit", runs,
+                    [&](int) { r->guard([&] { r->BitBtn1Click(); }); });
+            r->CHBtoduni->setChecked(true);
+            measure("unit report, one direction", runs,
+                    [&](int) { r->guard([&] { r->BitBtn1Click(); }); });
+            r->CHBtoddir->setChecked(true);
+            measure("unit report, one vice-ministry", runs,
                     [&](int) { r->guard([&] { r->BitBtn1Click(); }); });
         };
         menu->guard([&] { menu->Ministerio1Click(); });

@@ -1,5 +1,6 @@
 #include "generator.h"
 
+#include "bulkrows.h"
 #include "core/days.h"
 #include "core/money.h"
 #include "core/rounding.h"
@@ -53,7 +54,75 @@ OfficeGenerator::OfficeGenerator(Connection& connection, const OfficeSize& size,
     , m_size(size)
     , m_random(seed) {}
 
+// The bulk-loaded tables, each with the columns the generator fills.
+struct OfficeGenerator::Bulk {
+    explicit Bulk(Connection& c)
+        : headers(c, QStringLiteral("t_prodaccion"),
+                  {"cod_unidad", "uni_gestion", "id_proyecto", "proy_descorta", "proy_descripcion",
+                   "proy_resultado", "proy_ok"})
+        , products(c, QStringLiteral("t_producto"),
+                   {"cod_area", "id_proyecto", "id_producto", "pro_gestion", "pro_fecini",
+                    "pro_fecfin", "pro_municipio", "pro_organizacion", "pro_responsable",
+                    "pro_indicador", "pro_sector", "pro_efecto"})
+        , goals(c, QStringLiteral("t_hito"),
+                {"cod_area", "id_proyecto", "id_producto", "gestion", "cod_hito", "hito_descr",
+                 "hito_fecini", "hito_fecfin", "hito_porpro", "ava_registro"})
+        , reports(c, QStringLiteral("t_avancepor"),
+                  {"cod_area", "id_producto", "gestion", "cod_hito", "correla", "fecha_avance",
+                   "por_avance", "usuario", "descr", "aclara", "avance_dia"})
+        , municipalities(c, QStringLiteral("p_unimun"),
+                         {"cod_unidad", "cod_producto", "gestion", "correlativo", "cod_depto",
+                          "cod_prov", "cod_mun", "ok"})
+        , groups(c, QStringLiteral("p_uniorga"),
+                 {"cod_unidad", "cod_producto", "gestion", "cod_orga", "correlativo", "ok"})
+        , persons(c, QStringLiteral("p_responsable"),
+                  {"cod_unidad", "cod_producto", "gestion", "correlativo", "cod_responsable",
+                   "responsable", "ok"})
+        , subsectors(c, QStringLiteral("p_unisector"),
+                     {"cod_unidad", "cod_producto", "gestion", "cod_grupo", "correlativo", "ok"})
+        , indicators(c, QStringLiteral("p_uniindi"),
+                     {"cod_unidad", "cod_producto", "gestion", "num_indica", "cantidad",
+                      "cod_indicador", "ok"})
+        , programmes(c, QStringLiteral("p_unisectorial"),
+                     {"cod_unidad", "cod_producto", "gestion", "cod_politica", "cod_programa"})
+        , flows(c, QStringLiteral("t_flujofondos"), flowColumns())
+        , splits(c, QStringLiteral("t_distribucion"),
+                 {"cod_area", "id_producto", "gestion", "activo", "correlativo", "monto_inv",
+                  "monto_atec", "usuario", "fecact", "monto_total"})
+        , executions(c, QStringLiteral("t_avanceflujo"), executionColumns()) {}
+
+    static QStringList flowColumns() {
+        QStringList columns{"cod_area", "id_producto", "gestion", "activo", "correlativo"};
+        for (const char* m : monthColumns)
+            columns.append(QStringLiteral("flu_%1").arg(QLatin1String(m)));
+        columns +=
+            {"flu_porene", "flu_porfebre", "flu_pormar", "flu_porabr", "flu_pormay", "flu_porjun",
+             "flu_porjul", "flu_porago",   "flu_porsep", "flu_poroct", "flu_pornov", "flu_pordic"};
+        columns += {"flu_fecact", "usuario"};
+        return columns;
+    }
+    static QStringList executionColumns() {
+        QStringList columns{"cod_area", "id_producto", "gestion", "activo", "correlativo"};
+        for (const char* m : monthColumns)
+            columns.append(QStringLiteral("ava_%1").arg(QLatin1String(m)));
+        columns += {"ava_fecact", "usuario"};
+        return columns;
+    }
+    void flush() {
+        for (BulkRows* rows :
+             {&headers, &products, &goals, &reports, &municipalities, &groups, &persons,
+              &subsectors, &indicators, &programmes, &flows, &splits, &executions})
+            rows->flush();
+    }
+
+    BulkRows headers, products, goals, reports, municipalities, groups, persons, subsectors,
+        indicators, programmes, flows, splits, executions;
+};
+
+OfficeGenerator::~OfficeGenerator() = default;
+
 void OfficeGenerator::run(const Progress& progress) {
+    m_bulk = std::make_unique<Bulk>(m_connection);
     catalogues();
     for (int y = 0; y < m_size.years; ++y) {
         const int year = m_size.firstYear + y;
@@ -166,55 +235,23 @@ QVariantList OfficeGenerator::anyOf(const QList<QVariantList>& rows) {
 
 void OfficeGenerator::attributes(const ProductKey& key) {
     const QVariantList k{key.unit, key.number, key.year};
-    const auto insert = [&](const char* sql, const QVariantList& values) {
-        Query q(&m_connection, QString::fromLatin1(sql));
-        q.setParams(k + values);
-        q.exec();
-    };
+    const QString yes = QStringLiteral("S");
     for (int line = 1; line <= m_size.attributeRows; ++line) {
         const QVariantList mun = anyOf(m_municipalities);
-        insert("insert into p_unimun (cod_unidad, cod_producto, gestion, correlativo, cod_depto, "
-               "cod_prov, cod_mun, ok) values (?, ?, ?, ?, ?, ?, ?, 'S')",
-               {line, mun[0], mun[1], mun[2]});
-        insert("insert into p_uniorga (cod_unidad, cod_producto, gestion, cod_orga, correlativo, "
-               "ok) values (?, ?, ?, ?, 1, 'S')",
-               {anyOf(m_groups)[0]});
-        insert("insert into p_responsable (cod_unidad, cod_producto, gestion, correlativo, "
-               "cod_responsable, responsable, ok) values (?, ?, ?, ?, ?, 'N', 'S')",
-               {line, anyOf(m_persons)[0]});
-        insert("insert into p_unisector (cod_unidad, cod_producto, gestion, cod_grupo, "
-               "correlativo, ok) values (?, ?, ?, ?, ?, 'S')",
-               {anyOf(m_subsectors)[0], line});
-        insert(
-            "insert into p_uniindi (cod_unidad, cod_producto, gestion, num_indica, cantidad, "
-            "cod_indicador, ok) values (?, ?, ?, ?, ?, ?, 'S')",
-            {line, std::uniform_int_distribution<int>(1, 500)(m_random), anyOf(m_indicators)[0]});
+        m_bulk->municipalities.add(k + QVariantList{line, mun[0], mun[1], mun[2], yes});
+        m_bulk->groups.add(k + QVariantList{anyOf(m_groups)[0], 1, yes});
+        m_bulk->persons.add(k + QVariantList{line, anyOf(m_persons)[0], QStringLiteral("N"), yes});
+        m_bulk->subsectors.add(k + QVariantList{anyOf(m_subsectors)[0], line, yes});
+        m_bulk->indicators.add(
+            k + QVariantList{line, std::uniform_int_distribution<int>(1, 500)(m_random),
+                             anyOf(m_indicators)[0], yes});
         const QVariantList programme = anyOf(m_programmes);
-        insert("insert into p_unisectorial (cod_unidad, cod_producto, gestion, cod_politica, "
-               "cod_programa) values (?, ?, ?, ?, ?)",
-               {programme[0], programme[1]});
+        m_bulk->programmes.add(k + QVariantList{programme[0], programme[1]});
     }
 }
 
 void OfficeGenerator::budget(const ProductKey& key) {
     const QVariantList k{key.unit, key.number, key.year};
-    QString flowColumns, flowMarks;
-    for (const char* m : monthColumns) {
-        flowColumns += QStringLiteral(", flu_%1").arg(QLatin1String(m));
-        flowMarks += QStringLiteral(", ?");
-    }
-    const QStringList shares{"flu_porene", "flu_porfebre", "flu_pormar", "flu_porabr",
-                             "flu_pormay", "flu_porjun",   "flu_porjul", "flu_porago",
-                             "flu_porsep", "flu_poroct",   "flu_pornov", "flu_pordic"};
-    Query flow(&m_connection,
-               QStringLiteral("insert into t_flujofondos (cod_area, id_producto, gestion, activo, "
-                              "correlativo%1, %2, flu_fecact, usuario) values (?, ?, ?, ?, ?%3%3, "
-                              "?, ?)")
-                   .arg(flowColumns, shares.join(QStringLiteral(", ")), flowMarks));
-    Query split(&m_connection,
-                QStringLiteral("insert into t_distribucion (cod_area, id_producto, gestion, "
-                               "activo, correlativo, monto_inv, monto_atec, usuario, fecact, "
-                               "monto_total) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     const QDate saved = yearStart(key.year).addDays(30);
     for (int v = 1; v <= m_size.budgetVersions; ++v) {
         const QString active =
@@ -231,27 +268,14 @@ void OfficeGenerator::budget(const ProductKey& key) {
         for (qint64 a : amounts)
             values.append(total == 0 ? 0 : roundHalfEven(a * 100, total));
         values += QVariantList{saved.addDays(v), key.year};
-        flow.setParams(values);
-        flow.exec();
+        m_bulk->flows.add(values);
         const qint64 inv =
             roundHalfEven(total * std::uniform_int_distribution<int>(1, 99)(m_random), 100);
-        split.setParams(k + QVariantList{active, v, QVariant::fromValue(Money::fromWhole(inv)),
-                                         QVariant::fromValue(Money::fromWhole(total - inv)),
-                                         key.year, saved.addDays(v),
-                                         QVariant::fromValue(Money::fromWhole(total))});
-        split.exec();
+        m_bulk->splits.add(k + QVariantList{active, v, QVariant::fromValue(Money::fromWhole(inv)),
+                                            QVariant::fromValue(Money::fromWhole(total - inv)),
+                                            key.year, saved.addDays(v),
+                                            QVariant::fromValue(Money::fromWhole(total))});
     }
-
-    QString executedColumns, executedMarks;
-    for (const char* m : monthColumns) {
-        executedColumns += QStringLiteral(", ava_%1").arg(QLatin1String(m));
-        executedMarks += QStringLiteral(", ?");
-    }
-    Query executed(&m_connection,
-                   QStringLiteral("insert into t_avanceflujo (cod_area, id_producto, gestion, "
-                                  "activo, correlativo%1, ava_fecact, usuario) values (?, ?, ?, ?, "
-                                  "?%2, ?, ?)")
-                       .arg(executedColumns, executedMarks));
     for (int r = 1; r <= m_size.executionReports; ++r) {
         QVariantList values =
             k + QVariantList{
@@ -262,8 +286,7 @@ void OfficeGenerator::budget(const ProductKey& key) {
                 m == month ? std::uniform_int_distribution<int>(0, 90)(m_random) * 500 : 0)));
         values +=
             QVariantList{QDate(key.year.toInt(), month + 1, 28), QStringLiteral("u") + key.unit};
-        executed.setParams(values);
-        executed.exec();
+        m_bulk->executions.add(values);
     }
 }
 
@@ -273,38 +296,26 @@ void OfficeGenerator::unit(const QString& code, bool entity, int year) {
         return std::uniform_int_distribution<int>(low, high)(m_random);
     };
 
-    ProductHeaders headers(&m_connection);
-    ProgressReports reports(&m_connection);
-    Query header(&m_connection,
-                 QStringLiteral("insert into t_prodaccion (cod_unidad, uni_gestion, id_proyecto, "
-                                "proy_descorta, proy_descripcion, proy_resultado, proy_ok) values "
-                                "(?, ?, ?, ?, ?, ?, 'S')"));
-    Query product(&m_connection,
-                  QStringLiteral("insert into t_producto (cod_area, id_proyecto, id_producto, "
-                                 "pro_gestion, pro_fecini, pro_fecfin, pro_municipio, "
-                                 "pro_organizacion, pro_responsable, pro_indicador, pro_sector, "
-                                 "pro_efecto) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 'S', 'N')"));
-    Query goal(&m_connection,
-               QStringLiteral("insert into t_hito (cod_area, id_proyecto, id_producto, gestion, "
-                              "cod_hito, hito_descr, hito_fecini, hito_fecfin, hito_porpro, "
-                              "ava_registro) values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     const QString yes = QStringLiteral("S");
+    const QString no = QStringLiteral("N");
 
     ActionScope action;
+    // The numbering rule gives the first header's number and locks the unit's numbers until
+    // the action ends, so the headers after it take the numbers that follow.
+    const qint64 firstNumber = ProductHeaders(&m_connection).newNumber(code, y);
     for (int p = 0; p < m_size.products; ++p) {
-        const qint64 number = headers.newNumber(code, y);
+        const qint64 number = firstNumber + p;
         const ProductKey key{code, number, y};
-        header.setParams({code, y, number,
-                          QStringLiteral("Producto %1 de %2").arg(number).arg(code),
-                          QStringLiteral("Actividades del producto %1").arg(number),
-                          QStringLiteral("Resultado esperado %1").arg(number)});
-        header.exec();
+        m_bulk->headers.add({code, y, number,
+                             QStringLiteral("Producto %1 de %2").arg(number).arg(code),
+                             QStringLiteral("Actividades del producto %1").arg(number),
+                             QStringLiteral("Resultado esperado %1").arg(number), yes});
 
         const QDate start = yearStart(y).addDays(pick(0, 60));
         const QDate end = yearEnd(y).addDays(-pick(0, 60));
-        const QString flag = entity ? yes : QStringLiteral("N");
-        product.setParams({code, number, number, y, start, end, flag, flag, flag, flag});
-        product.exec();
+        const QString flag = entity ? yes : no;
+        m_bulk->products.add(
+            {code, number, number, y, start, end, flag, flag, flag, flag, yes, no});
 
         // Goals end on distinct days before the product's end, in order; the closing goal
         // follows the last.
@@ -321,6 +332,8 @@ void OfficeGenerator::unit(const QString& code, bool entity, int year) {
             QDate start;
             QDate end;
             qint64 percentage;
+            qint64 reports = 0;
+            bool closed = false;
         };
         QList<Goal> goals;
         QDate from = start;
@@ -332,16 +345,9 @@ void OfficeGenerator::unit(const QString& code, bool entity, int year) {
         }
         goals.append({first + cuts.size(), from, end, 100});
 
-        for (const Goal& g : goals) {
-            goal.setParams({code, number, number, y, g.number,
-                            g.number == goals.last().number
-                                ? closingGoalDescription
-                                : QStringLiteral("Meta %1").arg(g.number),
-                            g.start, g.end, g.percentage, QStringLiteral("N")});
-            goal.exec();
-        }
         // Reports spread over the product's days, on the open goal, each reaching a bit
-        // more; a goal closes when its percentage is reached.
+        // more; a goal closes when its percentage is reached. Each is what recording it
+        // writes: the next number of its goal's reports, and the goal closed when reached.
         const int reportCount = std::max(0, m_size.reports + pick(-2, 2));
         QList<QDate> days;
         for (int r = 0; r < reportCount; ++r)
@@ -352,27 +358,32 @@ void OfficeGenerator::unit(const QString& code, bool entity, int year) {
         for (const QDate& day : days) {
             if (open >= goals.size())
                 break;
-            const Goal& g = goals[open];
+            Goal& g = goals[open];
             const qint64 expected = expectedProgress(day, start, end);
             const qint64 percentage =
                 std::clamp(std::max(expected, reached + 1), reached, g.percentage);
-            ProgressReports::Report report{g.number,
-                                           g.percentage,
-                                           percentage,
-                                           day,
-                                           QStringLiteral("u") + code,
-                                           QStringLiteral("Avance al %1").arg(percentage),
-                                           QString(),
-                                           expected};
-            reports.store(key, report);
+            Q_ASSERT(acceptable(percentage, reached, g.percentage));
+            m_bulk->reports.add({code, number, y, g.number, ++g.reports, day, percentage,
+                                 QString(QStringLiteral("u") + code).left(10),
+                                 QStringLiteral("Avance al %1").arg(percentage), QString(),
+                                 expected});
             reached = percentage;
-            if (percentage == g.percentage)
+            if (percentage == g.percentage) {
+                g.closed = true;
                 ++open;
+            }
         }
+        for (const Goal& g : goals)
+            m_bulk->goals.add({code, number, number, y, g.number,
+                               g.number == goals.last().number
+                                   ? closingGoalDescription
+                                   : QStringLiteral("Meta %1").arg(g.number),
+                               g.start, g.end, g.percentage, g.closed ? yes : no});
         if (entity) {
             attributes(key);
             budget(key);
         }
     }
+    m_bulk->flush();
     action.commit();
 }

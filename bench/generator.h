@@ -6,6 +6,7 @@
 #include <QString>
 #include <QVariantList>
 #include <functional>
+#include <memory>
 #include <random>
 
 class Connection;
@@ -31,13 +32,14 @@ struct OfficeSize {
 // headers, products with their goals and progress reports, the attributes of the
 // territorial actions and their budgets. The same seed gives the same office.
 //
-// Header and report numbers come from the numbering rules, inside one action per unit and
-// year. The rest is bulk-loaded with bound statements, its figures computed with the
-// system's own rules (goal percentages, expected progress, budget shares): the goals, the
-// progress reports, the attribute rows and the budget versions.
+// Header numbers come from the numbering rule, inside one action per unit and year. The
+// rest is bulk-loaded, hundreds of rows to a statement, its figures computed with the
+// system's own rules (goal percentages, expected progress, report numbers and closed goals,
+// budget shares): the products, goals, progress reports, attribute rows and budget rows.
 class OfficeGenerator {
 public:
     OfficeGenerator(Connection& connection, const OfficeSize& size, quint32 seed);
+    ~OfficeGenerator();
 
     using Progress = std::function<void(const QString&)>;
     void run(const Progress& progress = {});
@@ -54,6 +56,8 @@ private:
     void budget(const ProductKey& key);
     void unit(const QString& code, bool entity, int year);
 
+    struct Bulk;
+
     Connection& m_connection;
     OfficeSize m_size;
     std::mt19937 m_random;
@@ -63,4 +67,5 @@ private:
     QList<QVariantList> m_subsectors;
     QList<QVariantList> m_indicators;
     QList<QVariantList> m_programmes;
+    std::unique_ptr<Bulk> m_bulk;
 };

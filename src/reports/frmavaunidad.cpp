@@ -58,17 +58,15 @@ TFRMavaunidad::TFRMavaunidad(QWidget* parent)
     Label2 = parameter(QStringLiteral("Label2"));
 
     // The report shows, for every product with a progress report, its latest report date,
-    // highest goal and highest percentage, with what the grid shows of its unit. The
-    // progress rows are grouped by product and year before the join: joining each of them
-    // first and grouping the joined rows gives the same rows (every report of a product
-    // meets the same unit, direction and vice-ministry rows) but sorts a dozen times as
-    // many wide rows, seconds on a ten-year office. The outer grouping keeps one row per
-    // product and its joined texts, as when a unit's row is there twice. A level left at
-    // "Todos" ("%") is no condition at all rather than a LIKE that every row passes: the
-    // engines cannot tell how many rows such a LIKE keeps (PostgreSQL guesses one in two
-    // hundred), and a join order made for a handful of units runs for minutes on
-    // thousands (the joins on the three codes keep out empty ones, which LIKE would). Each
-    // level's value is therefore given twice. The expected
+    // highest goal and highest percentage, with what the grid shows of its unit. The store
+    // keeps exactly that grouping of the reports, one row per product (t_avanceresumen), so
+    // the statement reads a row per product instead of every report; the units chosen are
+    // read first and their products found by key. Joined rows that repeat (a unit's row
+    // there twice with the same texts) are listed once, as grouping them would, and rows
+    // come in the order of the grouping's keys. A level left at "Todos" ("%") is no
+    // condition at all rather than a LIKE that every row passes: the engines cannot tell
+    // how many rows such a LIKE keeps, and a join order made for a handful of units runs
+    // for long on thousands. Each level's value is therefore given twice. The expected
     // progress at the latest report ("parcial1") and the difference from it ("ejemplo") are
     // not computed by the statement: engines differ in date arithmetic and rounding, so
     // both are worked out below for each row read.
@@ -76,34 +74,30 @@ TFRMavaunidad::TFRMavaunidad(QWidget* parent)
         dtm()->connection(),
         QStringLiteral(
             "SELECT avance.cod_area, avance.id_producto, avance.gestion, "
-            "Max(avance.MáxDecod_hito) AS MáxDecod_hito, Max(avance.MáxDepor_avance) "
-            "AS MáxDepor_avance, Max(avance.MáxDefecha_avance) AS MáxDefecha_avance, "
-            "t_prodaccion.proy_descorta, t_unidad.uni_sigla, t_direccion.dir_sigla, "
-            "t_vicemin.vicmin_sigla, t_unidad.cod_vicemin, t_direccion.cod_direc, "
-            "t_unidad.cod_unidad, t_producto.pro_fecini, t_producto.pro_fecfin, t_unidad.tipo "
-            "FROM t_producto INNER JOIN (((((SELECT cod_area, id_producto, gestion, "
-            "Max(cod_hito) AS MáxDecod_hito, Max(por_avance) AS MáxDepor_avance, "
-            "Max(fecha_avance) AS MáxDefecha_avance FROM t_avancepor GROUP BY cod_area, "
-            "gestion, id_producto) avance INNER JOIN t_prodaccion ON "
-            "(avance.id_producto = t_prodaccion.id_proyecto) AND (avance.gestion = "
-            "t_prodaccion.uni_gestion) AND (avance.cod_area = t_prodaccion.cod_unidad)) "
-            "INNER JOIN t_unidad ON (t_prodaccion.uni_gestion = t_unidad.uni_gestion) AND "
-            "(t_prodaccion.cod_unidad = t_unidad.cod_unidad)) INNER JOIN t_direccion ON "
-            "(t_unidad.uni_gestion = t_direccion.dir_gestion) AND (t_unidad.cod_direc = "
-            "t_direccion.cod_direc) AND (t_unidad.cod_vicemin = t_direccion.cod_vicemin)) "
-            "INNER JOIN t_vicemin ON (t_direccion.dir_gestion = t_vicemin.vicmin_gestion) AND "
-            "(t_direccion.cod_vicemin = t_vicemin.cod_vicemin)) ON (t_producto.pro_gestion = "
-            "avance.gestion) AND (t_producto.id_producto = avance.id_producto) AND "
-            "(t_producto.cod_area = avance.cod_area) where ((:vicmin = '%' or t_unidad.cod_vicemin "
-            "like :vicmin) and (:dirmin = '%' or "
-            "t_direccion.cod_direc like :dirmin) and (:unimin = '%' or t_unidad.cod_unidad like "
-            ":unimin) and t_unidad.tipo = :tipo) GROUP BY avance.cod_area, "
-            "avance.id_producto, avance.gestion, t_prodaccion.proy_descorta, "
+            "avance.hito_max AS MáxDecod_hito, avance.por_max AS MáxDepor_avance, "
+            "avance.fecha_max AS MáxDefecha_avance, t_prodaccion.proy_descorta, "
             "t_unidad.uni_sigla, t_direccion.dir_sigla, t_vicemin.vicmin_sigla, "
             "t_unidad.cod_vicemin, t_direccion.cod_direc, t_unidad.cod_unidad, "
-            "t_producto.pro_fecini, t_producto.pro_fecfin, t_unidad.tipo"),
+            "t_producto.pro_fecini, t_producto.pro_fecfin, t_unidad.tipo "
+            "FROM t_unidad CROSS JOIN t_direccion CROSS JOIN t_vicemin CROSS JOIN "
+            "t_avanceresumen avance CROSS JOIN t_prodaccion CROSS JOIN t_producto "
+            "WHERE (t_unidad.uni_gestion = t_direccion.dir_gestion) AND (t_unidad.cod_direc = "
+            "t_direccion.cod_direc) AND (t_unidad.cod_vicemin = t_direccion.cod_vicemin) AND "
+            "(t_direccion.dir_gestion = t_vicemin.vicmin_gestion) AND (t_direccion.cod_vicemin = "
+            "t_vicemin.cod_vicemin) AND (avance.cod_area = t_unidad.cod_unidad) AND "
+            "(avance.gestion = t_unidad.uni_gestion) AND (t_prodaccion.cod_unidad = "
+            "avance.cod_area) AND (t_prodaccion.uni_gestion = avance.gestion) AND "
+            "(t_prodaccion.id_proyecto = avance.id_producto) AND (t_producto.cod_area = "
+            "avance.cod_area) AND (t_producto.pro_gestion = avance.gestion) AND "
+            "(t_producto.id_producto = avance.id_producto) AND "
+            "(:vicmin = '%' or t_unidad.cod_vicemin like :vicmin) and (:dirmin = '%' or "
+            "t_direccion.cod_direc like :dirmin) and (:unimin = '%' or t_unidad.cod_unidad like "
+            ":unimin) and t_unidad.tipo = :tipo"),
         this);
     Qavaunidad->setObjectName(QStringLiteral("Qavaunidad"));
+    Qavaunidad->setDistinctRows(true);
+    Qavaunidad->setRowOrder(
+        {QStringLiteral("cod_area"), QStringLiteral("id_producto"), QStringLiteral("gestion")});
     Qavaunidad->setFieldType(QStringLiteral("MáxDefecha_avance"), ColumnType::DateTime);
     Qavaunidad->setFieldType(QStringLiteral("MáxDepor_avance"), ColumnType::Integer);
     // A product without both dates has no expected progress and no difference.

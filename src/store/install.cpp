@@ -15,15 +15,20 @@
 
 namespace {
 
-// The names of the tables and indexes the database holds, in lower case.
+// The names of the tables, indexes and triggers the database holds, in lower case.
 QSet<QString> existingObjects(Connection& c) {
     QSqlQuery q(c.database());
     const QString sql =
         c.engine() == Engine::SQLite
-            ? QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('table', 'index')")
+            ? QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('table', 'index', "
+                             "'trigger')")
             : QStringLiteral("SELECT c.relname FROM pg_catalog.pg_class c JOIN "
                              "pg_catalog.pg_namespace n ON n.oid = c.relnamespace WHERE "
-                             "n.nspname = current_schema() AND c.relkind IN ('r', 'i')");
+                             "n.nspname = current_schema() AND c.relkind IN ('r', 'i') UNION "
+                             "SELECT t.tgname FROM pg_catalog.pg_trigger t JOIN "
+                             "pg_catalog.pg_class c ON c.oid = t.tgrelid JOIN "
+                             "pg_catalog.pg_namespace n ON n.oid = c.relnamespace WHERE "
+                             "n.nspname = current_schema() AND NOT t.tgisinternal");
     if (!q.exec(sql))
         throw StoreError(engineMessage(q.lastError()));
     QSet<QString> names;
@@ -33,7 +38,14 @@ QSet<QString> existingObjects(Connection& c) {
     return names;
 }
 
-bool holdsEverything(const QSet<QString>& present) {
+bool holdsTriggers(const QSet<QString>& present, const DerivedTable& d, Engine engine) {
+    for (const QString& name : d.triggers(engine))
+        if (!present.contains(name))
+            return false;
+    return true;
+}
+
+bool holdsEverything(const QSet<QString>& present, Engine engine) {
     for (const TableDef& t : schemaTables()) {
         if (!present.contains(t.name.toLower()))
             return false;
@@ -41,6 +53,9 @@ bool holdsEverything(const QSet<QString>& present) {
             if (!present.contains(index.name.toLower()))
                 return false;
     }
+    for (const DerivedTable& d : derivedTables())
+        if (!holdsTriggers(present, d, engine))
+            return false;
     return true;
 }
 
@@ -105,7 +120,7 @@ void loadTable(Connection& c, const TableDef& table) {
 } // namespace
 
 void installIfEmpty(Connection& c) {
-    if (holdsEverything(existingObjects(c)))
+    if (holdsEverything(existingObjects(c), c.engine()))
         return;
     const bool pg = c.engine() == Engine::PostgreSQL;
     c.execDirect(pg ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
@@ -129,6 +144,17 @@ void installIfEmpty(Connection& c) {
             for (const IndexDef& index : t.indexes)
                 if (!present.contains(index.name.toLower()))
                     c.execDirect(createIndexStatement(t, index));
+        }
+        // A derived table made now, or one whose triggers are missing, is made again from
+        // its rows once its triggers keep it: on PostgreSQL making them waits for the
+        // writers of the rows and keeps new ones out until the installation ends.
+        for (const DerivedTable& d : derivedTables()) {
+            if (present.contains(d.table) && holdsTriggers(present, d, c.engine()))
+                continue;
+            for (const QString& statement : d.createTriggers(c.engine()))
+                c.execDirect(statement);
+            for (const QString& statement : d.fill)
+                c.execDirect(statement);
         }
         if (empty)
             for (const TableDef& t : schemaTables())

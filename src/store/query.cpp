@@ -10,6 +10,46 @@
 #include <QSqlRecord>
 #include <algorithm>
 
+namespace {
+
+// A hash of a row's values that rows equal as the engines group them share.
+size_t groupHash(const QVector<QVariant>& values) {
+    size_t h = 0;
+    for (const QVariant& v : values) {
+        size_t part = v.isNull() ? 0 : size_t(v.typeId());
+        if (v.isNull()) {
+        } else if (v.typeId() == QMetaType::QString) {
+            for (const QChar c : v.toString())
+                part = part * 31 + c.toCaseFolded().unicode();
+        } else if (v.typeId() == QMetaType::LongLong) {
+            part ^= qHash(v.toLongLong());
+        } else if (v.typeId() == QMetaType::QDateTime) {
+            part ^= qHash(v.toDateTime());
+        }
+        h = h * 1000003 ^ part;
+    }
+    return h;
+}
+
+bool sameGroup(const QVector<QVariant>& a, const QVector<QVariant>& b) {
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const QVariant& x = a[i];
+        const QVariant& y = b[i];
+        if (x.isNull() || y.isNull()) {
+            if (x.isNull() != y.isNull())
+                return false;
+        } else if (x.typeId() == QMetaType::QString && y.typeId() == QMetaType::QString) {
+            if (x.toString().compare(y.toString(), Qt::CaseInsensitive) != 0)
+                return false;
+        } else if (x != y) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 Query::Query(Connection* connection, const QString& sql, QObject* parent)
     : Dataset(connection, parent)
     , m_sql(sql)
@@ -47,10 +87,10 @@ void Query::setFieldType(const QString& field, ColumnType type) {
 }
 
 QVariant Query::RowValues::value(const QString& field) const {
-    for (int i = 0; i < m_names.size() && i < m_values.size(); ++i)
-        if (m_names[i].compare(field, Qt::CaseInsensitive) == 0)
-            return m_values[i];
-    return {};
+    auto it = m_columns.constFind(field);
+    if (it == m_columns.cend()) // written in another case than the engine names it
+        it = m_columns.insert(field, m_columns.value(field.toLower(), -1));
+    return *it >= 0 && *it < m_values.size() ? m_values[*it] : QVariant();
 }
 
 void Query::addComputedField(const QString& name, ColumnType type, Compute compute) {
@@ -95,7 +135,7 @@ void Query::open() {
     QVector<Row> rows;
     while (q.next()) {
         Row row;
-        row.values.reserve(record.count());
+        row.values.reserve(record.count() + m_computed.size());
         for (int i = 0; i < record.count(); ++i)
             row.values.append(fromStored(q.value(i), columnTypes[i]));
         rows.append(std::move(row));
@@ -104,14 +144,37 @@ void Query::open() {
         throw StoreError(engineMessage(q.lastError()));
     // Keep no statement active: an unfinished read holds a lock on the embedded store.
     q.finish();
+    if (m_distinct) {
+        QMultiHash<size_t, qsizetype> seen;
+        seen.reserve(rows.size());
+        QVector<Row> kept;
+        kept.reserve(rows.size());
+        for (Row& row : rows) {
+            const size_t h = groupHash(row.values);
+            bool repeated = false;
+            for (auto it = seen.constFind(h); it != seen.cend() && it.key() == h && !repeated; ++it)
+                repeated = sameGroup(kept[*it].values, row.values);
+            if (repeated)
+                continue;
+            seen.insert(h, kept.size());
+            kept.append(std::move(row));
+        }
+        rows = std::move(kept);
+    }
     for (const Computed& field : m_computed) {
         names.append(field.name);
         columnTypes.append(field.type);
     }
     if (!m_computed.isEmpty()) {
+        // Each name by its first place, as a name the engine lists twice is read.
+        QHash<QString, int> columns;
+        for (int i = int(names.size()) - 1; i >= 0; --i) {
+            columns.insert(names[i], i);
+            columns.insert(names[i].toLower(), i);
+        }
         for (Row& row : rows) {
             for (const Computed& field : m_computed) {
-                const QVariant value = field.compute(RowValues(names, row.values));
+                const QVariant value = field.compute(RowValues(columns, row.values));
                 row.values.append(value.isNull() ? QVariant() : fromStored(value, field.type));
             }
         }

@@ -3,6 +3,7 @@
 #include "dataset.h"
 #include "sqltext.h"
 
+#include <QHash>
 #include <functional>
 
 // A fixed statement with positional parameters. open() runs a SELECT and reads its rows
@@ -31,17 +32,24 @@ public:
     // them in (the statement has none of its own); equal rows keep the engine's order.
     void setRowOrder(const QStringList& fields) { m_rowOrder = fields; }
 
+    // Lists a row once however many times the statement gives it, as "SELECT DISTINCT"
+    // would: rows are the same when every value is, texts compared without regard to case
+    // as the engines group them. The first as read stays, in its place. Cheaper than the
+    // engine's sort when few rows repeat.
+    void setDistinctRows(bool distinct) { m_distinct = distinct; }
+
     // A row as it is read, for a computed field: the statement's values and those of the
     // fields computed before, by name (whatever its case); null for a name it lacks.
     class RowValues {
     public:
-        RowValues(const QStringList& names, const QVector<QVariant>& values)
-            : m_names(names)
+        // `columns` gives each name's place in `values`, found once per name as written.
+        RowValues(QHash<QString, int>& columns, const QVector<QVariant>& values)
+            : m_columns(columns)
             , m_values(values) {}
         QVariant value(const QString& field) const;
 
     private:
-        const QStringList& m_names;
+        QHash<QString, int>& m_columns;
         const QVector<QVariant>& m_values;
     };
     using Compute = std::function<QVariant(const RowValues& row)>;
@@ -66,6 +74,7 @@ private:
     QVariantList m_params;
     QHash<QString, ColumnType> m_fieldTypes;
     QStringList m_rowOrder;
+    bool m_distinct = false;
     struct Computed {
         QString name;
         ColumnType type;

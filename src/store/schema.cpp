@@ -173,6 +173,17 @@ QList<TableDef> buildTables() {
           // unit report reads them, without reading the reports themselves.
           idx("t_avancepor_avance",
               {"cod_area", "gestion", "id_producto", "cod_hito", "por_avance", "fecha_avance"})}});
+    // Derived: one row per product with reports, as grouping its reports gives it (the
+    // highest goal, percentage and date), so that the unit report reads a row per product
+    // and not every report. Kept by the store itself (derivedTables()).
+    {
+        TableDef summary{"t_avanceresumen",
+                         {txt("cod_area", 12), txt("gestion", 4), num("id_producto"),
+                          num("hito_max"), num("por_max"), dat("fecha_max")},
+                         {idx("t_avanceresumen_clave", {"cod_area", "gestion", "id_producto"})}};
+        summary.indexes.first().unique = true;
+        t.append(summary);
+    }
 
     // Attributes of a product.
     t.append({"p_unimun",
@@ -383,6 +394,7 @@ QString createIndexStatement(const TableDef& table, const IndexDef& index) {
     QStringList cols;
     for (const QString& c : index.columns)
         cols.append(quotedName(c));
-    return QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
-        .arg(quotedName(index.name), quotedName(table.name), cols.join(QStringLiteral(", ")));
+    return QStringLiteral("CREATE %1INDEX %2 ON %3 (%4)")
+        .arg(index.unique ? QStringLiteral("UNIQUE ") : QString(), quotedName(index.name),
+             quotedName(table.name), cols.join(QStringLiteral(", ")));
 }

@@ -18,6 +18,7 @@ struct ColumnDef {
 struct IndexDef {
     QString name;
     QStringList columns;
+    bool unique = false;
 };
 
 struct TableDef {
@@ -47,6 +48,30 @@ std::optional<int> textWidthByName(const QString& column);
 // unquoted names in any case find it on both engines, and quoted, so that a reserved
 // word ("desc") is a name like the others.
 QString quotedName(const QString& identifier);
+
+// A table the store keeps by itself from the rows of another: triggers on that table
+// bring it up to date in the transaction of every change, whichever program writes, and
+// a fill statement makes it anew from the rows, as in a store made before it.
+struct DerivedTable {
+    QString table;
+    QString source;
+    // Per engine: the names the engine lists for its triggers, and the statements that
+    // make them (again) with what they call.
+    QStringList sqliteTriggers, postgresTriggers;
+    QStringList sqliteCreate, postgresCreate;
+    // The statements that make the table anew from the rows it is derived from.
+    QStringList fill;
+
+    const QStringList& triggers(Engine e) const {
+        return e == Engine::SQLite ? sqliteTriggers : postgresTriggers;
+    }
+    const QStringList& createTriggers(Engine e) const {
+        return e == Engine::SQLite ? sqliteCreate : postgresCreate;
+    }
+};
+
+// The derived tables, each also among the tables.
+const QList<DerivedTable>& derivedTables();
 
 // The statements that create one table and its indexes on an engine.
 QStringList createStatements(const TableDef& table, Engine engine);

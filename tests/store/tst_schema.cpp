@@ -32,7 +32,8 @@ private slots:
     void everyTableHasEveryColumnInOrder() {
         TestDatabase db;
         auto c = db.connect();
-        QCOMPARE(schemaTables().size(), 35);
+        // The described tables and the store's summary of the latest progress.
+        QCOMPARE(schemaTables().size(), 36);
         for (const TableDef& t : schemaTables()) {
             Query q(c.get(), QStringLiteral("select * from %1 where 1 = 0").arg(t.name));
             q.open();
@@ -69,8 +70,11 @@ private slots:
             for (const IndexDef& i : t.indexes)
                 QVERIFY2(present.contains(i.name.toLower()), qPrintable(i.name));
         }
+        // Only the summary, one row per product, holds its key once.
         for (const QString& d : present)
-            QVERIFY2(!d.contains(QStringLiteral("UNIQUE"), Qt::CaseInsensitive), qPrintable(d));
+            QVERIFY2(!d.contains(QStringLiteral("UNIQUE"), Qt::CaseInsensitive) ||
+                         d.contains(QStringLiteral("t_avanceresumen_clave")),
+                     qPrintable(d));
         const QString muni = present.value(QStringLiteral("municipiodepto_codigo"));
         QVERIFY2(muni.contains(QStringLiteral("cod_depto")) &&
                      muni.contains(QStringLiteral("cod_prov")),

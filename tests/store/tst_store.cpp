@@ -7,6 +7,7 @@ QObject* tableTests();
 QObject* transactionTests();
 QObject* dataModuleTests();
 QObject* numberTests();
+QObject* summaryTests();
 
 MONITOREO_TEST_MAIN(connectionTests(), schemaTests(), datasetTests(), tableTests(),
-                    transactionTests(), dataModuleTests(), numberTests())
+                    transactionTests(), dataModuleTests(), numberTests(), summaryTests())

@@ -12,19 +12,22 @@
 
 namespace {
 
-// A hash of a row's values that rows equal as the engines group them share.
+// A hash of a row's values that rows equal as the engines group them share: texts by their
+// letters folded to one case.
 size_t groupHash(const QVector<QVariant>& values) {
     size_t h = 0;
     for (const QVariant& v : values) {
-        size_t part = v.isNull() ? 0 : size_t(v.typeId());
-        if (v.isNull()) {
-        } else if (v.typeId() == QMetaType::QString) {
-            for (const QChar c : v.toString())
-                part = part * 31 + c.toCaseFolded().unicode();
-        } else if (v.typeId() == QMetaType::LongLong) {
-            part ^= qHash(v.toLongLong());
-        } else if (v.typeId() == QMetaType::QDateTime) {
-            part ^= qHash(v.toDateTime());
+        size_t part = 0;
+        if (!v.isNull()) {
+            part = size_t(v.typeId());
+            if (v.typeId() == QMetaType::QString) {
+                for (const QChar c : v.toString())
+                    part = part * 31 + c.toCaseFolded().unicode();
+            } else if (v.typeId() == QMetaType::LongLong) {
+                part ^= qHash(v.toLongLong());
+            } else if (v.typeId() == QMetaType::QDateTime) {
+                part ^= qHash(v.toDateTime());
+            }
         }
         h = h * 1000003 ^ part;
     }

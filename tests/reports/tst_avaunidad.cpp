@@ -307,9 +307,9 @@ private slots:
         }
     }
 
-    // The report's statement groups the progress rows before it joins them; the rows must
-    // be those of grouping the joined rows, as the statement was first written.
-    void groupingFirstGivesTheRowsOfGroupingTheJoin() {
+    // The report's statement reads the store's summary of the latest progress; the rows
+    // must be those of grouping the joined progress rows, as the statement was first written.
+    void theSummaryGivesTheRowsOfGroupingTheJoin() {
         for (const QString unit : {"V01D01U01", "V01D01U02", "V02D01U01", "E01C01U01"})
             for (const QString year : {"2007", "2008"})
                 for (int n = 1; n <= 3; ++n) {
@@ -333,6 +333,9 @@ private slots:
         exec("insert into t_unidad (cod_min, cod_vicemin, cod_direc, cod_unidad, uni_gestion, "
              "uni_nombre, uni_sigla, tipo) values ('MDR', 'V01', 'V01D01', 'V01D01U02', '2008', "
              "'Copia', 'COP', 'MN')");
+        // Another unit's row twice as it is: its products are listed once, as grouped.
+        exec("insert into t_unidad select * from t_unidad where cod_unidad = 'V01D01U01' and "
+             "uni_gestion = '2007'");
         const QString joinedThenGrouped = QStringLiteral(
             "SELECT t_avancepor.cod_area, t_avancepor.id_producto, t_avancepor.gestion, "
             "Max(t_avancepor.cod_hito) AS MáxDecod_hito, Max(t_avancepor.por_avance) AS "

@@ -29,7 +29,6 @@ QString sqliteRework(const char* row) {
 DerivedTable latestProgress() {
     DerivedTable d;
     d.table = QStringLiteral("t_avanceresumen");
-    d.source = QStringLiteral("t_avancepor");
     d.sqliteTriggers = {QStringLiteral("t_avanceresumen_alta"),
                         QStringLiteral("t_avanceresumen_cambio"),
                         QStringLiteral("t_avanceresumen_baja")};

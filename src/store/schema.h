@@ -54,7 +54,6 @@ QString quotedName(const QString& identifier);
 // a fill statement makes it anew from the rows, as in a store made before it.
 struct DerivedTable {
     QString table;
-    QString source;
     // Per engine: the names the engine lists for its triggers, and the statements that
     // make them (again) with what they call.
     QStringList sqliteTriggers, postgresTriggers;

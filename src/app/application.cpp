@@ -4,6 +4,7 @@
 #include "budget/frmfinanciero.h"
 #include "budget/frmpptoavance.h"
 #include "core/datetext.h"
+#include "core/today.h"
 #include "pickers/frmgeografico.h"
 #include "pickers/frmindica.h"
 #include "pickers/frmorganiza.h"
@@ -100,6 +101,7 @@ Application* Application::instance() {
 void Application::prepare(QApplication& qt) {
     qt.setApplicationName(QStringLiteral("monitoreo"));
     qt.setQuitOnLastWindowClosed(false);
+    keepLocalTimeZone();
     useDisplayLocale();
     Messages::useSpanishButtons();
 }

@@ -1,5 +1,8 @@
 #include "today.h"
 
+#include <QFile>
+#include <ctime>
+
 namespace {
 
 QDate& fixedDay() {
@@ -15,4 +18,12 @@ QDate today() {
 
 void fixToday(const QDate& day) {
     fixedDay() = day;
+}
+
+void keepLocalTimeZone() {
+    const char* localTime = "/etc/localtime";
+    if (!qEnvironmentVariableIsSet("TZ") && QFile::exists(QString::fromLatin1(localTime))) {
+        qputenv("TZ", QByteArray(":") + localTime);
+        tzset();
+    }
 }

@@ -12,30 +12,31 @@
 
 namespace {
 
-// A hash of a row's values that rows equal as the engines group them share: texts by their
-// letters folded to one case.
-size_t groupHash(const QVector<QVariant>& values) {
-    size_t h = 0;
-    for (const QVariant& v : values) {
-        size_t part = 0;
-        if (!v.isNull()) {
-            part = size_t(v.typeId());
-            if (v.typeId() == QMetaType::QString) {
-                for (const QChar c : v.toString())
-                    part = part * 31 + c.toCaseFolded().unicode();
-            } else if (v.typeId() == QMetaType::LongLong) {
-                part ^= qHash(v.toLongLong());
-            } else if (v.typeId() == QMetaType::QDateTime) {
-                part ^= qHash(v.toDateTime());
-            }
+// The order of two values as QVariant::compare gives it, without its generic path for the
+// whole numbers and texts that most orders are made of.
+QPartialOrdering orderOf(const QVariant& a, const QVariant& b) {
+    if (a.typeId() == b.typeId() && !a.isNull() && !b.isNull()) {
+        if (a.typeId() == QMetaType::LongLong) {
+            const qlonglong x = *static_cast<const qlonglong*>(a.constData());
+            const qlonglong y = *static_cast<const qlonglong*>(b.constData());
+            return x < y ? QPartialOrdering::Less
+                         : (y < x ? QPartialOrdering::Greater : QPartialOrdering::Equivalent);
         }
-        h = h * 1000003 ^ part;
+        if (a.typeId() == QMetaType::QString) {
+            const int order = static_cast<const QString*>(a.constData())
+                                  ->compare(*static_cast<const QString*>(b.constData()));
+            return order < 0
+                       ? QPartialOrdering::Less
+                       : (order > 0 ? QPartialOrdering::Greater : QPartialOrdering::Equivalent);
+        }
     }
-    return h;
+    return QVariant::compare(a, b);
 }
 
-bool sameGroup(const QVector<QVariant>& a, const QVector<QVariant>& b) {
-    for (qsizetype i = 0; i < a.size(); ++i) {
+// Whether two rows hold the same first `count` values as the engines group them: texts
+// without regard to case.
+bool sameGroup(const QVector<QVariant>& a, const QVector<QVariant>& b, qsizetype count) {
+    for (qsizetype i = 0; i < count; ++i) {
         const QVariant& x = a[i];
         const QVariant& y = b[i];
         if (x.isNull() || y.isNull()) {
@@ -147,23 +148,7 @@ void Query::open() {
         throw StoreError(engineMessage(q.lastError()));
     // Keep no statement active: an unfinished read holds a lock on the embedded store.
     q.finish();
-    if (m_distinct) {
-        QMultiHash<size_t, qsizetype> seen;
-        seen.reserve(rows.size());
-        QVector<Row> kept;
-        kept.reserve(rows.size());
-        for (Row& row : rows) {
-            const size_t h = groupHash(row.values);
-            bool repeated = false;
-            for (auto it = seen.constFind(h); it != seen.cend() && it.key() == h && !repeated; ++it)
-                repeated = sameGroup(kept[*it].values, row.values);
-            if (repeated)
-                continue;
-            seen.insert(h, kept.size());
-            kept.append(std::move(row));
-        }
-        rows = std::move(kept);
-    }
+    const qsizetype readColumns = names.size();
     for (const Computed& field : m_computed) {
         names.append(field.name);
         columnTypes.append(field.type);
@@ -194,17 +179,37 @@ void Query::open() {
                     QStringLiteral("%1: no existe el campo %2").arg(objectName(), field));
             columns.append(column);
         }
-        std::stable_sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
+        const auto order = [&](const Row& a, const Row& b) {
             for (int column : columns) {
-                const QPartialOrdering order =
-                    QVariant::compare(a.values[column], b.values[column]);
-                if (order == QPartialOrdering::Less)
-                    return true;
-                if (order == QPartialOrdering::Greater)
-                    return false;
+                const QPartialOrdering o = orderOf(a.values[column], b.values[column]);
+                if (o != QPartialOrdering::Equivalent)
+                    return o;
             }
-            return false;
+            return QPartialOrdering::Equivalent;
+        };
+        std::stable_sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
+            return order(a, b) == QPartialOrdering::Less;
         });
+        if (m_distinct) {
+            // A repeated row stands among the rows of its place in the order: each is
+            // compared with the rows kept before it there.
+            QVector<Row> kept;
+            kept.reserve(rows.size());
+            qsizetype placeStart = 0;
+            for (Row& row : rows) {
+                if (kept.isEmpty() || order(kept.last(), row) != QPartialOrdering::Equivalent)
+                    placeStart = kept.size();
+                bool repeated = false;
+                for (qsizetype k = placeStart; k < kept.size() && !repeated; ++k)
+                    repeated = sameGroup(kept[k].values, row.values, readColumns);
+                if (!repeated)
+                    kept.append(std::move(row));
+            }
+            rows = std::move(kept);
+        }
+    } else if (m_distinct) {
+        throw StoreError(
+            QStringLiteral("%1: filas sin repetir sin un orden de filas").arg(objectName()));
     }
     setContent(names, columnTypes, std::move(rows));
     markOpen();

@@ -33,9 +33,9 @@ public:
     void setRowOrder(const QStringList& fields) { m_rowOrder = fields; }
 
     // Lists a row once however many times the statement gives it, as "SELECT DISTINCT"
-    // would: rows are the same when every value is, texts compared without regard to case
-    // as the engines group them. The first as read stays, in its place. Cheaper than the
-    // engine's sort when few rows repeat.
+    // would: rows are the same when every value the statement gives is, texts compared
+    // without regard to case as the engines group them. Needs a row order, which puts the
+    // repeats of a row together; the first as read stays. Cheaper than the engine's sort.
     void setDistinctRows(bool distinct) { m_distinct = distinct; }
 
     // A row as it is read, for a computed field: the statement's values and those of the

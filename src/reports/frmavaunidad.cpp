@@ -6,6 +6,7 @@
 #include "progress/frmvermas.h"
 #include "store/datasource.h"
 #include "store/query.h"
+#include "store/schema.h"
 #include "store/table.h"
 #include "store/tdtm.h"
 #include "ui/clicklabel.h"
@@ -47,6 +48,70 @@ QList<DBGrid::Column> columnas(Kind kind) {
             {QStringLiteral("fin_dif"), QStringLiteral("Dif(%)")}};
 }
 
+// The report's columns, in the order of the grouping it stands for, from the units chosen
+// (`unit`: t_unidad, or the query that reads them with their direction and vice-ministry).
+QString reportColumns(const char* unit) {
+    const QString u = QLatin1String(unit);
+    const bool tables = u == QLatin1String("t_unidad");
+    return QStringLiteral("avance.cod_area, avance.id_producto, avance.gestion, avance.hito_max "
+                          "AS MáxDecod_hito, avance.por_max AS MáxDepor_avance, "
+                          "avance.fecha_max AS MáxDefecha_avance, t_prodaccion.proy_descorta, "
+                          "%1.uni_sigla, %2.dir_sigla, %3.vicmin_sigla, %1.cod_vicemin, "
+                          "%2.cod_direc, %1.cod_unidad, t_producto.pro_fecini, "
+                          "t_producto.pro_fecfin, %1.tipo")
+        .arg(u, tables ? QStringLiteral("t_direccion") : u,
+             tables ? QStringLiteral("t_vicemin") : u);
+}
+
+// Each unit with its direction and vice-ministry, and the levels chosen: a level at "Todos"
+// ("%") is no condition at all.
+const char* const organisation =
+    "(t_unidad.uni_gestion = t_direccion.dir_gestion) AND (t_unidad.cod_direc = "
+    "t_direccion.cod_direc) AND (t_unidad.cod_vicemin = t_direccion.cod_vicemin) AND "
+    "(t_direccion.dir_gestion = t_vicemin.vicmin_gestion) AND (t_direccion.cod_vicemin = "
+    "t_vicemin.cod_vicemin) AND (:vicmin = '%' or t_unidad.cod_vicemin like :vicmin) and "
+    "(:dirmin = '%' or t_direccion.cod_direc like :dirmin) and (:unimin = '%' or "
+    "t_unidad.cod_unidad like :unimin) and t_unidad.tipo = :tipo";
+
+// The units chosen first, then each one's products found by key.
+QString reportStatement() {
+    return QStringLiteral("SELECT %1 FROM t_unidad CROSS JOIN t_direccion CROSS JOIN t_vicemin "
+                          "CROSS JOIN t_avanceresumen avance CROSS JOIN t_prodaccion CROSS JOIN "
+                          "t_producto WHERE %2 AND (avance.cod_area = t_unidad.cod_unidad) AND "
+                          "(avance.gestion = t_unidad.uni_gestion) AND (t_prodaccion.cod_unidad "
+                          "= avance.cod_area) AND (t_prodaccion.uni_gestion = avance.gestion) "
+                          "AND (t_prodaccion.id_proyecto = avance.id_producto) AND "
+                          "(t_producto.cod_area = avance.cod_area) AND (t_producto.pro_gestion = "
+                          "avance.gestion) AND (t_producto.id_producto = avance.id_producto)")
+        .arg(reportColumns("t_unidad"), QLatin1String(organisation));
+}
+
+// The same rows on PostgreSQL. The units chosen are read on their own first: the planner
+// cannot tell how many rows a LIKE keeps, and would otherwise join the vice-ministries to
+// every product's row at the end. Each summary row's header and product are then found by
+// their keys as plain lower-case texts, through indexes the store keeps for it: citext
+// lower-cases both sides of every comparison of a look-up, several times the cost.
+QString reportStatementPostgres() {
+    const auto same = [](const char* a, const char* b) {
+        return plainKey(QString::fromLatin1(a)) + QStringLiteral(" = ") +
+               plainKey(QString::fromLatin1(b));
+    };
+    return QStringLiteral("SELECT %1 FROM (SELECT t_unidad.uni_sigla, t_direccion.dir_sigla, "
+                          "t_vicemin.vicmin_sigla, t_unidad.cod_vicemin, t_direccion.cod_direc, "
+                          "t_unidad.cod_unidad, t_unidad.uni_gestion, t_unidad.tipo FROM "
+                          "t_unidad CROSS JOIN t_direccion CROSS JOIN t_vicemin WHERE %2 OFFSET "
+                          "0) org CROSS JOIN t_avanceresumen avance CROSS JOIN t_prodaccion "
+                          "CROSS JOIN t_producto WHERE (avance.cod_area = org.cod_unidad) AND "
+                          "(avance.gestion = org.uni_gestion) AND (%3) AND (%4) AND "
+                          "(t_prodaccion.id_proyecto = avance.id_producto) AND (%5) AND (%6) AND "
+                          "(t_producto.id_producto = avance.id_producto)")
+        .arg(reportColumns("org"), QLatin1String(organisation),
+             same("t_prodaccion.cod_unidad", "avance.cod_area"),
+             same("t_prodaccion.uni_gestion", "avance.gestion"),
+             same("t_producto.cod_area", "avance.cod_area"),
+             same("t_producto.pro_gestion", "avance.gestion"));
+}
+
 } // namespace
 
 TFRMavaunidad::TFRMavaunidad(QWidget* parent)
@@ -70,30 +135,8 @@ TFRMavaunidad::TFRMavaunidad(QWidget* parent)
     // progress at the latest report ("parcial1") and the difference from it ("ejemplo") are
     // not computed by the statement: engines differ in date arithmetic and rounding, so
     // both are worked out below for each row read.
-    Qavaunidad = new Query(
-        dtm()->connection(),
-        QStringLiteral(
-            "SELECT avance.cod_area, avance.id_producto, avance.gestion, "
-            "avance.hito_max AS MáxDecod_hito, avance.por_max AS MáxDepor_avance, "
-            "avance.fecha_max AS MáxDefecha_avance, t_prodaccion.proy_descorta, "
-            "t_unidad.uni_sigla, t_direccion.dir_sigla, t_vicemin.vicmin_sigla, "
-            "t_unidad.cod_vicemin, t_direccion.cod_direc, t_unidad.cod_unidad, "
-            "t_producto.pro_fecini, t_producto.pro_fecfin, t_unidad.tipo "
-            "FROM t_unidad CROSS JOIN t_direccion CROSS JOIN t_vicemin CROSS JOIN "
-            "t_avanceresumen avance CROSS JOIN t_prodaccion CROSS JOIN t_producto "
-            "WHERE (t_unidad.uni_gestion = t_direccion.dir_gestion) AND (t_unidad.cod_direc = "
-            "t_direccion.cod_direc) AND (t_unidad.cod_vicemin = t_direccion.cod_vicemin) AND "
-            "(t_direccion.dir_gestion = t_vicemin.vicmin_gestion) AND (t_direccion.cod_vicemin = "
-            "t_vicemin.cod_vicemin) AND (avance.cod_area = t_unidad.cod_unidad) AND "
-            "(avance.gestion = t_unidad.uni_gestion) AND (t_prodaccion.cod_unidad = "
-            "avance.cod_area) AND (t_prodaccion.uni_gestion = avance.gestion) AND "
-            "(t_prodaccion.id_proyecto = avance.id_producto) AND (t_producto.cod_area = "
-            "avance.cod_area) AND (t_producto.pro_gestion = avance.gestion) AND "
-            "(t_producto.id_producto = avance.id_producto) AND "
-            "(:vicmin = '%' or t_unidad.cod_vicemin like :vicmin) and (:dirmin = '%' or "
-            "t_direccion.cod_direc like :dirmin) and (:unimin = '%' or t_unidad.cod_unidad like "
-            ":unimin) and t_unidad.tipo = :tipo"),
-        this);
+    Qavaunidad = new Query(dtm()->connection(), reportStatement(), this);
+    Qavaunidad->setTextFor(Engine::PostgreSQL, reportStatementPostgres());
     Qavaunidad->setObjectName(QStringLiteral("Qavaunidad"));
     Qavaunidad->setDistinctRows(true);
     Qavaunidad->setRowOrder(

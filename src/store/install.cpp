@@ -38,8 +38,8 @@ QSet<QString> existingObjects(Connection& c) {
     return names;
 }
 
-bool holdsTriggers(const QSet<QString>& present, const DerivedTable& d, Engine engine) {
-    for (const QString& name : d.triggers(engine))
+bool holdsObjects(const QSet<QString>& present, const DerivedTable& d, Engine engine) {
+    for (const QString& name : d.objects(engine))
         if (!present.contains(name))
             return false;
     return true;
@@ -54,7 +54,7 @@ bool holdsEverything(const QSet<QString>& present, Engine engine) {
                 return false;
     }
     for (const DerivedTable& d : derivedTables())
-        if (!holdsTriggers(present, d, engine))
+        if (!holdsObjects(present, d, engine))
             return false;
     return true;
 }
@@ -145,13 +145,13 @@ void installIfEmpty(Connection& c) {
                 if (!present.contains(index.name.toLower()))
                     c.execDirect(createIndexStatement(t, index));
         }
-        // A derived table made now, or one whose triggers are missing, is made again from
-        // its rows once its triggers keep it: on PostgreSQL making them waits for the
-        // writers of the rows and keeps new ones out until the installation ends.
+        // A derived table made now, or one whose triggers or indexes are missing, is made
+        // again from its rows once its triggers keep it: on PostgreSQL making them waits
+        // for the writers of the rows and keeps new ones out until the installation ends.
         for (const DerivedTable& d : derivedTables()) {
-            if (present.contains(d.table) && holdsTriggers(present, d, c.engine()))
+            if (present.contains(d.table) && holdsObjects(present, d, c.engine()))
                 continue;
-            for (const QString& statement : d.createTriggers(c.engine()))
+            for (const QString& statement : d.createObjects(c.engine()))
                 c.execDirect(statement);
             for (const QString& statement : d.fill)
                 c.execDirect(statement);

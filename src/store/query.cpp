@@ -62,6 +62,21 @@ Query::Query(Connection* connection, const QString& sql, QObject* parent)
         m_params.append(QVariant());
 }
 
+void Query::setTextFor(Engine engine, const QString& sql) {
+    const PositionalSql text = toPositional(sql);
+    if (text.parameterCount != m_positional.parameterCount)
+        throw StoreError(QStringLiteral("%1: la consulta lleva %2 parámetros, no %3")
+                             .arg(objectName())
+                             .arg(m_positional.parameterCount)
+                             .arg(text.parameterCount));
+    m_engineTexts.insert(int(engine), text.text);
+}
+
+const QString& Query::statementText() const {
+    const auto it = m_engineTexts.constFind(int(connection()->engine()));
+    return it != m_engineTexts.cend() ? *it : m_positional.text;
+}
+
 Query* Query::make(Connection* connection, const char* name, const char* sql, QObject* parent) {
     auto* q = new Query(connection, QString::fromUtf8(sql), parent);
     q->setObjectName(QString::fromUtf8(name));
@@ -127,7 +142,7 @@ std::optional<ColumnType> Query::resultType(const QString& name) const {
 void Query::open() {
     close();
     connection()->ensureOpen();
-    QSqlQuery q = runStatement(*connection(), m_positional.text, boundParams());
+    QSqlQuery q = runStatement(*connection(), statementText(), boundParams());
     const QSqlRecord record = q.record();
     QStringList names;
     QVector<std::optional<ColumnType>> columnTypes;
@@ -224,7 +239,7 @@ void Query::readAgainAfterRollback() {
 int Query::exec() {
     close();
     connection()->aboutToWrite();
-    QSqlQuery q = runStatement(*connection(), m_positional.text, boundParams());
+    QSqlQuery q = runStatement(*connection(), statementText(), boundParams());
     const int affected = q.numRowsAffected();
     q.finish();
     return affected;

@@ -16,6 +16,9 @@ public:
     static Query* make(Connection* connection, const char* name, const char* sql, QObject* parent);
 
     const QString& sql() const { return m_sql; }
+    // The same statement written for one engine, which runs it instead: the same parameters
+    // in the same order, the same columns. StoreError for another number of parameters.
+    void setTextFor(Engine engine, const QString& sql);
     int parameterCount() const { return m_positional.parameterCount; }
 
     // Position 0 is the first parameter. StoreError for a position the statement lacks.
@@ -69,8 +72,12 @@ private:
     QVariantList boundParams() const;
     std::optional<ColumnType> resultType(const QString& name) const;
 
+    // The text the connection's engine runs, with its parameters as positions.
+    const QString& statementText() const;
+
     QString m_sql;
     PositionalSql m_positional;
+    QHash<int, QString> m_engineTexts;
     QVariantList m_params;
     QHash<QString, ColumnType> m_fieldTypes;
     QStringList m_rowOrder;

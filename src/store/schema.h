@@ -54,20 +54,25 @@ QString quotedName(const QString& identifier);
 // a fill statement makes it anew from the rows, as in a store made before it.
 struct DerivedTable {
     QString table;
-    // Per engine: the names the engine lists for its triggers, and the statements that
-    // make them (again) with what they call.
-    QStringList sqliteTriggers, postgresTriggers;
+    // Per engine: the names, as the engine lists them, of what keeps the table and what
+    // its readers need (its triggers, indexes of the tables it is read with), and the
+    // statements that make them (again) with what they call.
+    QStringList sqliteObjects, postgresObjects;
     QStringList sqliteCreate, postgresCreate;
     // The statements that make the table anew from the rows it is derived from.
     QStringList fill;
 
-    const QStringList& triggers(Engine e) const {
-        return e == Engine::SQLite ? sqliteTriggers : postgresTriggers;
+    const QStringList& objects(Engine e) const {
+        return e == Engine::SQLite ? sqliteObjects : postgresObjects;
     }
-    const QStringList& createTriggers(Engine e) const {
+    const QStringList& createObjects(Engine e) const {
         return e == Engine::SQLite ? sqliteCreate : postgresCreate;
     }
 };
+
+// A PostgreSQL text key as the store's plain-text indexes hold it: lower-cased as citext
+// compares it, compared byte by byte. Equal exactly when the citext values are equal.
+QString plainKey(const QString& column);
 
 // The derived tables, each also among the tables.
 const QList<DerivedTable>& derivedTables();

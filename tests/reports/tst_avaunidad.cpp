@@ -323,16 +323,20 @@ private slots:
                         year + "-12-31",
                         {{year + "-03-01", 30 + n}, {year + "-02-01", 50}, {year + "-05-01", 10}});
                 }
-        // A later goal reported with less: the highest goal, percentage and date of one
-        // product come from different reports.
+        // A later goal reported with less, at a time of day: the highest goal, percentage and
+        // date of one product come from different reports.
         exec("insert into t_hito (cod_area, id_producto, gestion, cod_hito, hito_descr) values "
              "('V01D01U01', 1, '2008', 2, 'Otra')");
         exec("insert into t_avancepor (cod_area, id_producto, gestion, cod_hito, correla, "
-             "fecha_avance, por_avance) values ('V01D01U01', 1, '2008', 2, 1, '2008-04-01', 5)");
+             "fecha_avance, por_avance) values ('V01D01U01', 1, '2008', 2, 1, '2008-06-01 "
+             "10:30:00', 5)");
         // A unit's row twice, with two abbreviations: each product of it is listed twice.
         exec("insert into t_unidad (cod_min, cod_vicemin, cod_direc, cod_unidad, uni_gestion, "
              "uni_nombre, uni_sigla, tipo) values ('MDR', 'V01', 'V01D01', 'V01D01U02', '2008', "
              "'Copia', 'COP', 'MN')");
+        // Reports that write their unit in another case join their product all the same.
+        exec("update t_avancepor set cod_area = 'v02d01u01' where cod_area = 'V02D01U01' and "
+             "gestion = '2007'");
         // Another unit's row twice as it is: its products are listed once, as grouped.
         exec("insert into t_unidad select * from t_unidad where cod_unidad = 'V01D01U01' and "
              "uni_gestion = '2007'");

@@ -9,6 +9,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -32,6 +33,65 @@ QPartialOrdering orderOf(const QVariant& a, const QVariant& b) {
     }
     return QVariant::compare(a, b);
 }
+
+// The order of rows by some of their columns, each column looked at once: a column of whole
+// numbers or of texts alone is compared as such, any other as orderOf compares it.
+template <typename Rows> class RowOrder {
+public:
+    RowOrder(const Rows& rows, const QList<int>& columns)
+        : m_rows(rows) {
+        for (int c : columns) {
+            Column column{c, {}, {}};
+            const auto all = [&](QMetaType::Type type) {
+                return std::all_of(rows.cbegin(), rows.cend(), [&](const auto& row) {
+                    return !row.values[c].isNull() && row.values[c].typeId() == type;
+                });
+            };
+            if (all(QMetaType::LongLong)) {
+                column.numbers.reserve(rows.size());
+                for (const auto& row : rows)
+                    column.numbers.append(
+                        *static_cast<const qlonglong*>(row.values[c].constData()));
+            } else if (all(QMetaType::QString)) {
+                column.texts.reserve(rows.size());
+                for (const auto& row : rows)
+                    column.texts.append(static_cast<const QString*>(row.values[c].constData()));
+            }
+            m_columns.append(std::move(column));
+        }
+    }
+
+    // The order of the rows at places `a` and `b`.
+    QPartialOrdering compare(qsizetype a, qsizetype b) const {
+        for (const Column& column : m_columns) {
+            int order = 0;
+            if (!column.numbers.isEmpty())
+                order = column.numbers[a] < column.numbers[b]
+                            ? -1
+                            : (column.numbers[b] < column.numbers[a] ? 1 : 0);
+            else if (!column.texts.isEmpty())
+                order = column.texts[a]->compare(*column.texts[b]);
+            else {
+                const QPartialOrdering o =
+                    orderOf(m_rows[a].values[column.index], m_rows[b].values[column.index]);
+                if (o != QPartialOrdering::Equivalent)
+                    return o;
+            }
+            if (order != 0)
+                return order < 0 ? QPartialOrdering::Less : QPartialOrdering::Greater;
+        }
+        return QPartialOrdering::Equivalent;
+    }
+
+private:
+    struct Column {
+        int index;
+        QVector<qlonglong> numbers;
+        QVector<const QString*> texts;
+    };
+    const Rows& m_rows;
+    QVector<Column> m_columns;
+};
 
 // Whether two rows hold the same first `count` values as the engines group them: texts
 // without regard to case.
@@ -194,34 +254,35 @@ void Query::open() {
                     QStringLiteral("%1: no existe el campo %2").arg(objectName(), field));
             columns.append(column);
         }
-        const auto order = [&](const Row& a, const Row& b) {
-            for (int column : columns) {
-                const QPartialOrdering o = orderOf(a.values[column], b.values[column]);
-                if (o != QPartialOrdering::Equivalent)
-                    return o;
-            }
-            return QPartialOrdering::Equivalent;
-        };
-        std::stable_sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) {
-            return order(a, b) == QPartialOrdering::Less;
+        // The places of the rows are sorted, the rows moved once into their order.
+        const RowOrder order(rows, columns);
+        QVector<qsizetype> places(rows.size());
+        std::iota(places.begin(), places.end(), 0);
+        std::stable_sort(places.begin(), places.end(), [&](qsizetype a, qsizetype b) {
+            return order.compare(a, b) == QPartialOrdering::Less;
         });
-        if (m_distinct) {
-            // A repeated row stands among the rows of its place in the order: each is
-            // compared with the rows kept before it there.
-            QVector<Row> kept;
-            kept.reserve(rows.size());
-            qsizetype placeStart = 0;
-            for (Row& row : rows) {
-                if (kept.isEmpty() || order(kept.last(), row) != QPartialOrdering::Equivalent)
+        // A repeated row stands among the rows of its place in the order: each is compared
+        // with the rows kept before it there.
+        QVector<qsizetype> kept;
+        kept.reserve(places.size());
+        qsizetype placeStart = 0;
+        for (const qsizetype p : places) {
+            if (m_distinct) {
+                if (kept.isEmpty() || order.compare(kept.last(), p) != QPartialOrdering::Equivalent)
                     placeStart = kept.size();
                 bool repeated = false;
                 for (qsizetype k = placeStart; k < kept.size() && !repeated; ++k)
-                    repeated = sameGroup(kept[k].values, row.values, readColumns);
-                if (!repeated)
-                    kept.append(std::move(row));
+                    repeated = sameGroup(rows[kept[k]].values, rows[p].values, readColumns);
+                if (repeated)
+                    continue;
             }
-            rows = std::move(kept);
+            kept.append(p);
         }
+        QVector<Row> sorted;
+        sorted.reserve(kept.size());
+        for (const qsizetype p : kept)
+            sorted.append(std::move(rows[p]));
+        rows = std::move(sorted);
     } else if (m_distinct) {
         throw StoreError(
             QStringLiteral("%1: filas sin repetir sin un orden de filas").arg(objectName()));

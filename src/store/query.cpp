@@ -13,29 +13,8 @@
 
 namespace {
 
-// The order of two values as QVariant::compare gives it, without its generic path for the
-// whole numbers and texts that most orders are made of.
-QPartialOrdering orderOf(const QVariant& a, const QVariant& b) {
-    if (a.typeId() == b.typeId() && !a.isNull() && !b.isNull()) {
-        if (a.typeId() == QMetaType::LongLong) {
-            const qlonglong x = *static_cast<const qlonglong*>(a.constData());
-            const qlonglong y = *static_cast<const qlonglong*>(b.constData());
-            return x < y ? QPartialOrdering::Less
-                         : (y < x ? QPartialOrdering::Greater : QPartialOrdering::Equivalent);
-        }
-        if (a.typeId() == QMetaType::QString) {
-            const int order = static_cast<const QString*>(a.constData())
-                                  ->compare(*static_cast<const QString*>(b.constData()));
-            return order < 0
-                       ? QPartialOrdering::Less
-                       : (order > 0 ? QPartialOrdering::Greater : QPartialOrdering::Equivalent);
-        }
-    }
-    return QVariant::compare(a, b);
-}
-
 // The order of rows by some of their columns, each column looked at once: a column of whole
-// numbers or of texts alone is compared as such, any other as orderOf compares it.
+// numbers or of texts alone is compared as such, any other as QVariant::compare compares it.
 template <typename Rows> class RowOrder {
 public:
     RowOrder(const Rows& rows, const QList<int>& columns)
@@ -72,8 +51,8 @@ public:
             else if (!column.texts.isEmpty())
                 order = column.texts[a]->compare(*column.texts[b]);
             else {
-                const QPartialOrdering o =
-                    orderOf(m_rows[a].values[column.index], m_rows[b].values[column.index]);
+                const QPartialOrdering o = QVariant::compare(m_rows[a].values[column.index],
+                                                             m_rows[b].values[column.index]);
                 if (o != QPartialOrdering::Equivalent)
                     return o;
             }

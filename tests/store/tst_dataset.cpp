@@ -123,6 +123,21 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(StoreError, q.open());
     }
 
+    void aStatementWrittenForTheEngineRunsThere() {
+        Query q(c.get(), QStringLiteral("select num from t_mes where num = :n"));
+        const Engine other = db->engine() == Engine::SQLite ? Engine::PostgreSQL : Engine::SQLite;
+        q.setTextFor(other, QStringLiteral("select num + 100 as num from t_mes where num = :n"));
+        q.setParams({2});
+        q.open();
+        QCOMPARE(q.integer(QStringLiteral("num")), qint64(2));
+        q.setTextFor(db->engine(),
+                     QStringLiteral("select num + 10 as num from t_mes where num = :n"));
+        q.open();
+        QCOMPARE(q.integer(QStringLiteral("num")), qint64(12));
+        QVERIFY_THROWS_EXCEPTION(StoreError,
+                                 q.setTextFor(other, QStringLiteral("select num from t_mes")));
+    }
+
     void computedFieldsFollowTheStatementsColumns() {
         Query q(c.get(), QStringLiteral("select num, mes from t_mes where num <= :n"));
         q.setParams({3});

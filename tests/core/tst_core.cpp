@@ -232,6 +232,31 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(ConversionError, parseCsv(QStringLiteral("a,b\n1\n")));
         QVERIFY_THROWS_EXCEPTION(ConversionError, parseCsv(QStringLiteral("a\n\"open\n")));
         QVERIFY(parseCsv(QString()).header.isEmpty());
+        // Rows know the line they begin on, past a quoted line break and a blank line.
+        QCOMPARE(t.lines, QList<int>({2, 3, 6}));
+    }
+
+    void csvAsSpreadsheetsSaveItAndAsTheProgramWritesIt() {
+        // A byte order mark, semicolons, CR LF, a comma inside a field.
+        const QByteArray saved = "\xEF\xBB\xBF"
+                                 "cod;nombre\r\n7;\"Pérez; Ana\"\r\n8;a,b\r\n";
+        CsvTable t = parseSpreadsheetCsv(saved);
+        QCOMPARE(t.header, QStringList({"cod", "nombre"}));
+        QCOMPARE(t.rows, QList<QStringList>({{"7", "Pérez; Ana"}, {"8", "a,b"}}));
+        // Older spreadsheets write one byte per letter.
+        t = parseSpreadsheetCsv(QByteArray("cod,nombre\n1,Sacaba\xF1o\n"));
+        QCOMPARE(t.rows.first().last(), QStringLiteral("Sacabaño"));
+        // What the program writes reads back the same.
+        const QList<QStringList> rows = {{"1", "x, y", ""}, {"2", " lead", "a\"b\nc"}};
+        const QByteArray written = writeCsv({"a", "b", "c"}, rows);
+        QVERIFY(written.startsWith("a,b,c\n1,\"x, y\",\n"));
+        QCOMPARE(parseSpreadsheetCsv(written).rows, rows);
+        try {
+            parseCsv(QStringLiteral("a,b\n1,2\n\"x\ny\",2\n3\n"));
+            QFAIL("a short row was read");
+        } catch (const ConversionError& e) {
+            QVERIFY2(e.message().startsWith(QStringLiteral("Línea 5 ")), qPrintable(e.message()));
+        }
     }
 };
 

@@ -214,6 +214,12 @@ QString Form::chooseFile(const QString& caption, const QString& suggested, const
     return path;
 }
 
+QString Form::chooseFileToRead(const QString& caption, const QString& filters) {
+    QString path;
+    dialog([&] { path = Outputs::openFileName(this, caption, filters); });
+    return path;
+}
+
 void Form::printPreview(const std::function<void(QPrinter*)>& paint) {
     dialog([&] { Outputs::printPreview(this, paint); });
 }

@@ -65,6 +65,7 @@ public:
     // box, but this window does not activate again when they close: they show what it
     // holds and change nothing.
     QString chooseFile(const QString& caption, const QString& suggested, const QString& filters);
+    QString chooseFileToRead(const QString& caption, const QString& filters);
     void printPreview(const std::function<void(QPrinter*)>& paint);
     // "Imprimir" and "Exportar" of a listing: the preview of its pages; the file dialog,
     // then the sheet written as PDF or CSV, as the user chose (nothing when cancelled).

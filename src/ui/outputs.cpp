@@ -38,6 +38,18 @@ public:
         return dialog.selectedFiles().constFirst();
     }
 
+    QString openFileName(QWidget* parent, const QString& caption, const QString& filters) override {
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (folder.isEmpty() || !QDir(folder).exists())
+            folder = QDir::homePath();
+        QFileDialog dialog(parent, caption, folder, filters);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+
     void printPreview(QWidget* parent, const std::function<void(QPrinter*)>& paint) override {
         QPrinter printer(QPrinter::HighResolution);
         printer.setPageOrientation(QPageLayout::Landscape);
@@ -60,6 +72,11 @@ QString saveFileName(QWidget* parent, const QString& caption, const QString& sug
                      const QString& filters) {
     ModalRuns::beforeShowing(QStringLiteral("The file dialog \"%1\"").arg(caption));
     return current->saveFileName(parent, caption, suggested, filters);
+}
+
+QString openFileName(QWidget* parent, const QString& caption, const QString& filters) {
+    ModalRuns::beforeShowing(QStringLiteral("The file dialog \"%1\"").arg(caption));
+    return current->openFileName(parent, caption, filters);
 }
 
 void printPreview(QWidget* parent, const std::function<void(QPrinter*)>& paint) {

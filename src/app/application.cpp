@@ -1,6 +1,8 @@
 #include "application.h"
 
 #include "accounts/frmusuario.h"
+#include "admin/frmcatalogo.h"
+#include "admin/frmgestion.h"
 #include "budget/frmfinanciero.h"
 #include "budget/frmpptoavance.h"
 #include "core/datetext.h"
@@ -78,6 +80,8 @@ Application::Application()
     make(m_FRMvermas);
     make(m_FRMhistorial);
     make(m_FRMpptoavance);
+    make(m_FRMgestion);
+    make(m_FRMcatalogo);
     m_session = Session(m_FRMmenu, m_DTM);
 }
 

@@ -10,6 +10,8 @@ class Connection;
 class Form;
 class QApplication;
 class TDTM;
+class TFRMcatalogo;
+class TFRMgestion;
 class TFRMavance;
 class TFRMavaunidad;
 class TFRMfinanciero;
@@ -85,6 +87,9 @@ public:
     TFRMvermas* FRMvermas() const { return m_FRMvermas; }
     TFRMhistorial* FRMhistorial() const { return m_FRMhistorial; }
     TFRMpptoavance* FRMpptoavance() const { return m_FRMpptoavance; }
+    // The windows of the office's own administration, after the others.
+    TFRMgestion* FRMgestion() const { return m_FRMgestion; }
+    TFRMcatalogo* FRMcatalogo() const { return m_FRMcatalogo; }
 
 private:
     template <typename T> T* make(T*& slot);
@@ -117,5 +122,7 @@ private:
     TFRMvermas* m_FRMvermas = nullptr;
     TFRMhistorial* m_FRMhistorial = nullptr;
     TFRMpptoavance* m_FRMpptoavance = nullptr;
+    TFRMgestion* m_FRMgestion = nullptr;
+    TFRMcatalogo* m_FRMcatalogo = nullptr;
     Session m_session;
 };

@@ -1,6 +1,8 @@
 #include "frmmenpri.h"
 
 #include "accounts/frmusuario.h"
+#include "admin/frmcatalogo.h"
+#include "admin/frmgestion.h"
 #include "app/application.h"
 #include "institution.h"
 #include "plan/frmmuestra.h"
@@ -71,6 +73,8 @@ TFRMmenpri::TFRMmenpri(QWidget* parent)
     QMenu* configuracion =
         submenu(MainMenu1, "Configuracin1", QStringLiteral("Configuración"), Configuracin1);
     Usuarios1 = item(configuracion, "Usuarios1", QStringLiteral("Usuarios"));
+    Abrirgestion1 = item(configuracion, "Abrirgestion1", QStringLiteral("Abrir gestión"));
+    Catalogos1 = item(configuracion, "Catalogos1", QStringLiteral("Catálogos"));
 
     Cerrar1 = MainMenu1->addAction(QStringLiteral("Cerrar"));
     Cerrar1->setObjectName(QStringLiteral("Cerrar1"));
@@ -92,6 +96,8 @@ TFRMmenpri::TFRMmenpri(QWidget* parent)
     handle(Ministerio1, &QAction::triggered, &TFRMmenpri::Ministerio1Click);
     handle(EntidadDesconcentrada1, &QAction::triggered, &TFRMmenpri::EntidadDesconcentrada1Click);
     handle(Usuarios1, &QAction::triggered, &TFRMmenpri::Usuarios1Click);
+    handle(Abrirgestion1, &QAction::triggered, &TFRMmenpri::Abrirgestion1Click);
+    handle(Catalogos1, &QAction::triggered, &TFRMmenpri::Catalogos1Click);
     handle(Cerrar1, &QAction::triggered, &TFRMmenpri::Cerrar1Click);
 }
 
@@ -195,6 +201,14 @@ void TFRMmenpri::EntidadDesconcentrada1Click() {
 
 void TFRMmenpri::Usuarios1Click() {
     open(Application::instance()->FRMusuario());
+}
+
+void TFRMmenpri::Abrirgestion1Click() {
+    open(Application::instance()->FRMgestion());
+}
+
+void TFRMmenpri::Catalogos1Click() {
+    open(Application::instance()->FRMcatalogo());
 }
 
 void TFRMmenpri::Cerrar1Click() {

@@ -35,6 +35,8 @@ public:
     QAction* EntidadDesconcentrada1;
     QAction* Configuracin1;
     QAction* Usuarios1;
+    QAction* Abrirgestion1;
+    QAction* Catalogos1;
     QAction* Cerrar1;
 
     QLabel* LBLtitulo;
@@ -47,6 +49,8 @@ public:
     void Ministerio1Click();
     void EntidadDesconcentrada1Click();
     void Usuarios1Click();
+    void Abrirgestion1Click();
+    void Catalogos1Click();
     void Cerrar1Click();
 
 private:

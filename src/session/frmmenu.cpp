@@ -1,6 +1,7 @@
 #include "frmmenu.h"
 
 #include "app/application.h"
+#include "core/error.h"
 #include "frmmenpri.h"
 #include "institution.h"
 #include "store/connection.h"
@@ -10,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -45,6 +47,11 @@ QPixmap emblem() {
     return pm;
 }
 
+QStringList describedYears() {
+    return {QStringLiteral("2006"), QStringLiteral("2007"), QStringLiteral("2008"),
+            QStringLiteral("2009")};
+}
+
 } // namespace
 
 QString TFRMmenu::defaultServer() {
@@ -67,6 +74,9 @@ TFRMmenu::TFRMmenu(QWidget* parent)
                                         "contra = :contra and gestion = :ges"),
                          this);
     Qusuario->setObjectName(QStringLiteral("Qusuario"));
+    Qgestiones = new Query(ADOquv, QStringLiteral("select distinct gestion from t_usuario"), this);
+    Qgestiones->setObjectName(QStringLiteral("Qgestiones"));
+    Qgestiones->setRowOrder({QStringLiteral("gestion")});
 
     Label5 = screenNumber(QStringLiteral("Label5"), QStringLiteral("1"));
     Label6 = title(QStringLiteral("Label6"), QStringLiteral("Sistema de monitoreo "));
@@ -98,7 +108,7 @@ TFRMmenu::TFRMmenu(QWidget* parent)
     EDIgestion = make<QComboBox>(QStringLiteral("EDIgestion"));
     EDIgestion->setEditable(true);
     EDIgestion->setInsertPolicy(QComboBox::NoInsert);
-    EDIgestion->addItems({"2006", "2007", "2008", "2009"});
+    EDIgestion->addItems(describedYears());
     EDIgestion->setCurrentText(QStringLiteral("2008"));
     EDIgestion->lineEdit()->setMaxLength(4);
     QFormLayout* login =
@@ -139,6 +149,21 @@ TFRMmenu::TFRMmenu(QWidget* parent)
 }
 
 void TFRMmenu::FormActivate() {
+    if (ADOquv->isOpen()) {
+        llenaGestiones(); // the years opened during the session
+    } else {
+        // An embedded store already made lists its years before the first login; nothing
+        // is made or reached for it. One that cannot be read says so at the login.
+        const ConnectionTarget target = resolveServer(EDIserv->text());
+        if (target.engine == Engine::SQLite && QFileInfo(target.sqliteFile).isFile()) {
+            try {
+                ADOquv->setServer(EDIserv->text());
+                ADOquv->open();
+                llenaGestiones();
+            } catch (const Error&) {
+            }
+        }
+    }
     ADOquv->close();
     if (!EDIserv->hasFocus())
         EDIserv->setCursorPosition(0);
@@ -149,6 +174,7 @@ void TFRMmenu::LBLingresoClick() {
     ADOquv->close();
     ADOquv->setServer(EDIserv->text());
     ADOquv->open();
+    llenaGestiones();
 
     Qusuario->close();
     Qusuario->setParams({Edit1->text(), Edit2->text(), EDIgestion->currentText()});
@@ -175,6 +201,27 @@ void TFRMmenu::LBLingresoClick() {
     menu->Presupuestario1->setVisible(false);
     menu->Comentarios1->setVisible(false);
     open(menu);
+}
+
+void TFRMmenu::llenaGestiones() {
+    Qgestiones->close();
+    Qgestiones->open();
+    QStringList years = describedYears();
+    for (int r = 0; r < Qgestiones->rowCount(); ++r) {
+        const QString year = Qgestiones->valueAt(r, 0).toString();
+        if (!year.trimmed().isEmpty() && !years.contains(year, Qt::CaseInsensitive))
+            years.append(year);
+    }
+    Qgestiones->close();
+    const QString typed = EDIgestion->currentText();
+    QStringList shown;
+    for (int i = 0; i < EDIgestion->count(); ++i)
+        shown.append(EDIgestion->itemText(i));
+    if (shown != years) {
+        EDIgestion->clear();
+        EDIgestion->addItems(years);
+    }
+    EDIgestion->setCurrentText(typed);
 }
 
 void TFRMmenu::Label8Click() {

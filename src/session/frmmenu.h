@@ -23,6 +23,8 @@ public:
 
     Connection* ADOquv;
     Query* Qusuario;
+    // The years for which the store holds an account.
+    Query* Qgestiones;
 
     QLabel* Label6;
     QLabel* Label5;
@@ -51,6 +53,10 @@ public:
     void FormMouseMove();
     void LBLingresoMouseMove();
     void Label8MouseMove();
+
+    // The year list: the four years it has always offered, then every other year for
+    // which the open store holds an account, in order. The year typed is kept.
+    void llenaGestiones();
 
 protected:
     void FormActivate() override;

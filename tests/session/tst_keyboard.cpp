@@ -271,6 +271,8 @@ private slots:
             TRIGGER(&menu, "Datosiniciales2");
             TRIGGER(&menu, "Ministerio1");
             TRIGGER(&menu, "Usuarios1");
+            TRIGGER(&menu, "Abrirgestion1");
+            TRIGGER(&menu, "Catalogos1");
         });
         windows->whenShown("FRMmuestra", [&](Form& w) {
             walk(w, "sin unidad");
@@ -327,11 +329,17 @@ private slots:
             CLICK(&w, "BitBtn5");
             leave(w);
         });
+        for (const char* admin : {"FRMgestion", "FRMcatalogo"})
+            windows->whenShown(admin, [&](Form& w) {
+                walk(w, "al abrir");
+                leave(w);
+            });
         program->login("Admin", "qampo");
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
-        QCOMPARE(windows->shown(), QStringList({"FRMmenpri", "FRMmuestra", "FRMingresoMN",
-                                                "FRMunisectorial", "FRMverproducto", "FRMverproMN",
-                                                "FRMavaunidad", "FRMvermas", "FRMusuario"}));
+        QCOMPARE(windows->shown(),
+                 QStringList({"FRMmenpri", "FRMmuestra", "FRMingresoMN", "FRMunisectorial",
+                              "FRMverproducto", "FRMverproMN", "FRMavaunidad", "FRMvermas",
+                              "FRMusuario", "FRMgestion", "FRMcatalogo"}));
 
         // The progress report of the unit, by one who reports.
         windows->clear();

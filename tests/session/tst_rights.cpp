@@ -80,7 +80,8 @@ private slots:
         QCOMPARE(children(m->reporte1), QStringList({"Listas"}));
         QCOMPARE(children(m->Listas1), QStringList({"Por unidad"}));
         QCOMPARE(children(m->Porunidad1), QStringList({"Ministerio", "Entidad Desconcentrada"}));
-        QCOMPARE(children(m->Configuracin1), QStringList({"Usuarios"}));
+        QCOMPARE(children(m->Configuracin1),
+                 QStringList({"Usuarios", "Abrir gestión", "Catálogos"}));
         QCOMPARE(m->findChild<QAction*>("Datosiniciales2"), m->Datosiniciales2);
         QCOMPARE(m->findChild<QAction*>("Archivo1"), m->Archivo1);
     }

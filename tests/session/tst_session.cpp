@@ -48,7 +48,8 @@ private slots:
                               "FRMavaunidad", "FRMfinanciero", "FRMverpro",
                               "FRMingresoMN", "FRMverproMN",   "FRMunisectorial",
                               "FRMusuario",   "FRMvermetasex", "FRMverproEX",
-                              "FRMvermas",    "FRMhistorial",  "FRMpptoavance"}));
+                              "FRMvermas",    "FRMhistorial",  "FRMpptoavance",
+                              "FRMgestion",   "FRMcatalogo"}));
         QStringList names;
         for (Form* w : program->app().windows())
             names.append(w->objectName());
@@ -58,7 +59,8 @@ private slots:
                              "FRMsector",        "FRMavance",    "FRMverproducto", "FRMavaunidad",
                              "FRMfinanciero",    "FRMverpro",    "FRMingresoMN",   "FRMverproMN",
                              "FRMunisectorial",  "FRMusuario",   "FRMvermetasex",  "FRMverproEX",
-                             "FRMvermas",        "FRMhistorial", "FRMpptoavance"}));
+                             "FRMvermas",        "FRMhistorial", "FRMpptoavance",  "FRMgestion",
+                             "FRMcatalogo"}));
         QCOMPARE(program->app().DTM()->objectName(), QStringLiteral("DTM"));
         // No window opened a dataset, nothing reached the database.
         QVERIFY(!login()->ADOquv->isOpen());

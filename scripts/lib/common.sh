@@ -20,7 +20,7 @@ install_packages() {
 }
 
 build_packages=(build-essential cmake ninja-build ccache qt6-base-dev libqt6sql6-sqlite libsqlite3-dev
-                libqt6sql6-psql libpq-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev fonts-dejavu-core
+                libqt6sql6-psql libpq-dev libsodium-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev fonts-dejavu-core
                 xvfb xauth)
 
 # What the tests of the installation and the Debian package use besides the build: the

@@ -54,3 +54,12 @@ QString Accounts::typeName(qint64 type) {
 QString Accounts::kindName(const QString& kind) {
     return firstText(Qtipo, {kind}, QStringLiteral("nombre"));
 }
+
+void Accounts::keepHashed(const QString& login, const QString& year, const QString& clear,
+                          const QString& hashed) {
+    Query update(m_connection, QStringLiteral("update t_usuario set contra = :nuevo where "
+                                              "usuario = :usu and gestion = :ges and contra = "
+                                              ":viejo"));
+    update.setParams({hashed, login, year, clear});
+    update.exec();
+}

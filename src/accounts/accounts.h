@@ -42,6 +42,10 @@ public:
     // there is none.
     QString typeName(qint64 type);
     QString kindName(const QString& kind);
+    // Replaces a password still kept as typed by its hash, in the accounts of the login
+    // name and year that keep it so.
+    void keepHashed(const QString& login, const QString& year, const QString& clear,
+                    const QString& hashed);
 
     Query* Qbusca;
     Query* Qtipo_usuario;

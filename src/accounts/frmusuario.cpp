@@ -3,6 +3,7 @@
 #include "accounts.h"
 #include "app/application.h"
 #include "core/wholenumber.h"
+#include "passwords.h"
 #include "store/datasource.h"
 #include "store/query.h"
 #include "store/table.h"
@@ -56,7 +57,10 @@ TFRMusuario::TFRMusuario(QWidget* parent)
     Label3 = make<QLabel>(QStringLiteral("Label3"), QStringLiteral("Usuario"));
     DBEdit3 = bound("DBEdit3", "usuario");
     Label4 = make<QLabel>(QStringLiteral("Label4"), QStringLiteral("Contraseña"));
-    DBEdit4 = bound("DBEdit4", "contra");
+    // The password box shows no stored password: what is typed in it is kept as its hash
+    // when the account is stored ("Grabar"); left empty while modifying, the old one stays.
+    DBEdit4 = make<DBEdit>(QStringLiteral("DBEdit4"));
+    DBEdit4->setMaxLength(50);
     DBEdit4->setEchoMode(QLineEdit::Password);
     DBEdit4->setStyleSheet(QStringLiteral("lineedit-password-character: 42")); // "*"
 
@@ -190,6 +194,7 @@ void TFRMusuario::BTNagregaClick() {
     accounts->setFiltered(false);
     accounts->open();
     accounts->append();
+    DBEdit4->clear();
     DBEdit1->setEnabled(true);
     DBEdit1->setFocus();
     LBLestado->setText(QStringLiteral("A"));
@@ -263,8 +268,12 @@ void TFRMusuario::DBLdireccClick() {
 
 void TFRMusuario::BitBtn4Click() {
     Table* accounts = Application::instance()->DTM()->t_usuario;
+    const QString password = DBEdit4->text();
     if (LBLestado->text() == QLatin1String("M")) {
+        if (!password.isEmpty())
+            accounts->setField(QStringLiteral("contra"), passwords::hash(password));
         accounts->post();
+        DBEdit4->clear();
         LBLestado->clear();
         inform(QStringLiteral("Registro modificado"));
         return;
@@ -289,6 +298,8 @@ void TFRMusuario::BitBtn4Click() {
         accounts->setField(QStringLiteral("nivel"), *level.nivel);
         accounts->setField(QStringLiteral("unidad"), level.unidad);
     }
+    if (!password.isEmpty())
+        accounts->setField(QStringLiteral("contra"), passwords::hash(password));
     const QString number = QString::number(cuentas->newNumber(year));
     accounts->setField(QStringLiteral("cod_usuario"), number);
     accounts->post();
@@ -297,6 +308,7 @@ void TFRMusuario::BitBtn4Click() {
     elige(Filter::equals(QStringLiteral("cod_usuario"), number)
               .andEquals(QStringLiteral("gestion"), year));
     LBLestado->clear();
+    DBEdit4->clear();
     inform(QStringLiteral("Registro almacenado en la Base de Datos !!!!!"));
 }
 
@@ -313,6 +325,7 @@ void TFRMusuario::DBLapellidosClick() {
     // The values are bound: a login name is matched as it is, whatever it holds.
     elige(Filter::equals(QStringLiteral("usuario"), Qusuario->text(QStringLiteral("usuario")))
               .andEquals(QStringLiteral("gestion"), year));
+    DBEdit4->clear();
     const Table* accounts = Application::instance()->DTM()->t_usuario;
     if (accounts->isEmpty())
         return;
@@ -347,6 +360,7 @@ void TFRMusuario::BitBtn5Click() {
     if (accounts->state() == Table::State::Insert || accounts->state() == Table::State::Edit)
         accounts->cancel();
     LBLestado->clear();
+    DBEdit4->clear();
 }
 
 void TFRMusuario::BitBtn6Click() {

@@ -1,5 +1,7 @@
 #include "frmmenu.h"
 
+#include "accounts/accounts.h"
+#include "accounts/passwords.h"
 #include "app/application.h"
 #include "core/error.h"
 #include "frmmenpri.h"
@@ -69,11 +71,13 @@ TFRMmenu::TFRMmenu(QWidget* parent)
     // The one connection, made with the data module before any window; this window opens
     // it at each login and closes it at each return.
     ADOquv = Application::instance()->DTM()->connection();
-    Qusuario = new Query(ADOquv,
-                         QStringLiteral("select * from t_usuario where usuario = :usu and "
-                                        "contra = :contra and gestion = :ges"),
-                         this);
+    // Passwords are kept as hashes, which no statement compares: the accounts of the name
+    // and year are read, and the password is checked against each (see accede()).
+    Qusuario = new Query(
+        ADOquv, QStringLiteral("select * from t_usuario where usuario = :usu and gestion = :ges"),
+        this);
     Qusuario->setObjectName(QStringLiteral("Qusuario"));
+    m_cuentas = new Accounts(ADOquv, this);
     Qgestiones = new Query(ADOquv, QStringLiteral("select distinct gestion from t_usuario"), this);
     Qgestiones->setObjectName(QStringLiteral("Qgestiones"));
     Qgestiones->setRowOrder({QStringLiteral("gestion")});
@@ -177,9 +181,9 @@ void TFRMmenu::LBLingresoClick() {
     llenaGestiones();
 
     Qusuario->close();
-    Qusuario->setParams({Edit1->text(), Edit2->text(), EDIgestion->currentText()});
+    Qusuario->setParams({Edit1->text(), EDIgestion->currentText()});
     Qusuario->open();
-    if (Qusuario->rowCount() == 0) {
+    if (!accede()) {
         inform(QStringLiteral("No existe usuario"));
         Edit1->clear();
         Edit2->clear();
@@ -201,6 +205,23 @@ void TFRMmenu::LBLingresoClick() {
     menu->Presupuestario1->setVisible(false);
     menu->Comentarios1->setVisible(false);
     open(menu);
+}
+
+bool TFRMmenu::accede() {
+    const QString typed = Edit2->text();
+    for (int r = 0; r < Qusuario->rowCount(); ++r) {
+        Qusuario->moveTo(r);
+        const QString stored = Qusuario->text(QStringLiteral("contra"));
+        if (!passwords::matches(stored, typed))
+            continue;
+        // A password still kept as typed is kept as its hash from this login on.
+        if (!passwords::isHashed(stored))
+            m_cuentas->keepHashed(Qusuario->text(QStringLiteral("usuario")),
+                                  Qusuario->text(QStringLiteral("gestion")), stored,
+                                  passwords::hash(typed));
+        return true;
+    }
+    return false;
 }
 
 void TFRMmenu::llenaGestiones() {

@@ -3,6 +3,7 @@
 #include "ui/form.h"
 
 class ClickLabel;
+class Accounts;
 class Connection;
 class Query;
 class QComboBox;
@@ -60,6 +61,12 @@ public:
 
 protected:
     void FormActivate() override;
+    // Stands on the account of the login name and year that the typed password opens;
+    // false when none does.
+    bool accede();
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Accounts* m_cuentas;
 };

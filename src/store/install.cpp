@@ -9,6 +9,7 @@
 #include "values.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -57,6 +58,80 @@ bool holdsEverything(const QSet<QString>& present, Engine engine) {
         if (!holdsObjects(present, d, engine))
             return false;
     return true;
+}
+
+// A text column the store holds narrower than the program now keeps it (a password column
+// made before passwords were kept as hashes), and how its width is checked there.
+struct Narrower {
+    const TableDef* table;
+    const ColumnDef* column;
+    QString constraint; // PostgreSQL: the name of the check of its width
+};
+
+QList<Narrower> narrowerColumns(Connection& c) {
+    QList<Narrower> found;
+    QSqlQuery q(c.database());
+    const bool pg = c.engine() == Engine::PostgreSQL;
+    const QString sql =
+        pg ? QStringLiteral("SELECT c.relname, con.conname, pg_get_constraintdef(con.oid) FROM "
+                            "pg_catalog.pg_constraint con JOIN pg_catalog.pg_class c ON c.oid = "
+                            "con.conrelid JOIN pg_catalog.pg_namespace n ON n.oid = c.relnamespace "
+                            "WHERE n.nspname = current_schema() AND con.contype = 'c' AND "
+                            "pg_get_constraintdef(con.oid) LIKE '%char_length%'")
+           : QStringLiteral("SELECT name, '', sql FROM sqlite_master WHERE type = 'table'");
+    if (!q.exec(sql))
+        throw StoreError(engineMessage(q.lastError()));
+    // The width checks as the tables were made: length("x") <= n on SQLite,
+    // char_length((x)::text) <= n as PostgreSQL shows it.
+    static const QRegularExpression width(
+        QStringLiteral("length\\(\\(?\"?(\\w+)\"?\\)?(?:::text)?\\) <= (\\d+)"));
+    while (q.next()) {
+        const TableDef* table = findTable(q.value(0).toString());
+        if (!table)
+            continue;
+        for (auto m = width.globalMatch(q.value(2).toString()); m.hasNext();) {
+            const auto match = m.next();
+            const ColumnDef* column = table->column(match.captured(1));
+            if (column && column->type == ColumnType::Text &&
+                match.captured(2).toInt() < column->size)
+                found.append({table, column, q.value(1).toString()});
+        }
+    }
+    q.finish();
+    return found;
+}
+
+// Gives the columns their width, keeping every row.
+void widen(Connection& c, const QList<Narrower>& columns) {
+    if (c.engine() == Engine::PostgreSQL) {
+        for (const Narrower& n : columns)
+            c.execDirect(QStringLiteral("ALTER TABLE %1 DROP CONSTRAINT %2, ADD CONSTRAINT %2 "
+                                        "CHECK (char_length(%3) <= %4)")
+                             .arg(quotedName(n.table->name), quotedName(n.constraint),
+                                  quotedName(n.column->name))
+                             .arg(n.column->size));
+        return;
+    }
+    // SQLite changes no check of a table: the table is made again with its rows.
+    QList<const TableDef*> tables;
+    for (const Narrower& n : columns)
+        if (!tables.contains(n.table))
+            tables.append(n.table);
+    for (const TableDef* t : tables) {
+        const QString name = quotedName(t->name);
+        const QString old = quotedName(t->name + QStringLiteral("_anterior"));
+        for (const IndexDef& index : t->indexes)
+            c.execDirect(QStringLiteral("DROP INDEX IF EXISTS %1").arg(quotedName(index.name)));
+        c.execDirect(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(name, old));
+        for (const QString& statement : createStatements(*t, c.engine()))
+            c.execDirect(statement);
+        QStringList names;
+        for (const ColumnDef& col : t->columns)
+            names.append(quotedName(col.name));
+        c.execDirect(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3")
+                         .arg(name, names.join(QStringLiteral(", ")), old));
+        c.execDirect(QStringLiteral("DROP TABLE %1").arg(old));
+    }
 }
 
 QVariant csvValue(const QString& text, const ColumnDef& column) {
@@ -120,7 +195,7 @@ void loadTable(Connection& c, const TableDef& table) {
 } // namespace
 
 void installIfEmpty(Connection& c) {
-    if (holdsEverything(existingObjects(c), c.engine()))
+    if (holdsEverything(existingObjects(c), c.engine()) && narrowerColumns(c).isEmpty())
         return;
     const bool pg = c.engine() == Engine::PostgreSQL;
     c.execDirect(pg ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
@@ -130,6 +205,9 @@ void installIfEmpty(Connection& c) {
             // The type of texts that compare without regard to case.
             c.execDirect(QStringLiteral("CREATE EXTENSION IF NOT EXISTS citext"));
         }
+        // A column made narrower than the program now keeps it gets its width, once.
+        if (const QList<Narrower> narrower = narrowerColumns(c); !narrower.isEmpty())
+            widen(c, narrower);
         const QSet<QString> present = existingObjects(c);
         bool empty = true;
         for (const TableDef& t : schemaTables())

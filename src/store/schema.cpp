@@ -124,7 +124,7 @@ QList<TableDef> buildTables() {
     // Users.
     t.append({"t_usuario",
               {txt("cod_usuario", 50), txt("usuario", 50), txt("tipo", 50), txt("gestion", 4),
-               txt("contra", 50), txt("unidad", 50), txt("entidad", 2), txt("nombres", 50),
+               txt("contra", 128), txt("unidad", 50), txt("entidad", 2), txt("nombres", 50),
                txt("apellidos", 50), txt("activo", 2), num("nivel")},
               {idx("t_usuario_clave", {"usuario", "gestion"}),
                idx("t_usuario_gestion", {"gestion", "apellidos"})}});

@@ -1,4 +1,5 @@
 #include "accounts/frmusuario.h"
+#include "accounts/passwords.h"
 #include "app/application.h"
 #include "fixture/controls.h"
 #include "fixture/guimain.h"
@@ -35,7 +36,9 @@ class TestUsuario : public ProgramTest {
         QVERIFY(ran);
     }
 
-    // The account as stored: "cod_usuario usuario tipo entidad activo nivel unidad contra".
+    // The account as stored: "cod_usuario usuario tipo entidad activo nivel unidad contra",
+    // a password kept as a hash shown as "hash:" and the password it was made of, among the
+    // few the tests use.
     QString stored(const QString& login, const QString& year = "2008") const {
         auto c = program->db().connect();
         Query q(c.get(),
@@ -46,8 +49,25 @@ class TestUsuario : public ProgramTest {
             return QStringLiteral("%1 rows").arg(q.rowCount());
         return QStringList({q.text("cod_usuario"), q.text("usuario"), q.text("tipo"),
                             q.text("entidad"), q.text("activo"), q.text("nivel"), q.text("unidad"),
-                            q.text("contra")})
+                            shownPassword(q.text("contra"))})
             .join(' ');
+    }
+
+    static QString shownPassword(const QString& stored) {
+        if (!passwords::isHashed(stored))
+            return stored;
+        for (const char* p : {"secreta", "otra", "nueva", "vieja", "qampo", "clave", "uno", "dos"})
+            if (passwords::matches(stored, QString::fromLatin1(p)))
+                return QStringLiteral("hash:") + QString::fromLatin1(p);
+        return QStringLiteral("hash:?");
+    }
+
+    bool logsIn(const QString& login, const QString& password) {
+        bool in = false;
+        windows->whenShown("FRMmenpri",
+                           [&](Form&) { in = program->app().session().loginName() == login; });
+        program->login(login, password);
+        return in;
     }
 
     // Types a new account's fields and kind; the type is "Registro de avance" (3).
@@ -86,11 +106,16 @@ private slots:
             TYPE(&u, "DBEdit4", QStringLiteral("otra"));
             CLICK(&u, "BitBtn4");
             QCOMPARE(messages->texts().last(), QStringLiteral("Registro modificado"));
+            QCOMPARE(u.DBEdit4->text(), QString());
+            // Modified with the box empty, the password stays.
+            CLICK(&u, "BitBtn1");
+            TYPE(&u, "DBEdit1", QStringLiteral("Ana María"));
+            CLICK(&u, "BitBtn4");
             CLICK(&u, "BitBtn6");
         });
         // The installed administrator holds number 1 of the year.
-        QCOMPARE(stored("ana"), QStringLiteral("2 ana 3 MN SI 3 V01D01U02 otra"));
-        QVERIFY(stored("Admin").endsWith(QStringLiteral(" qampo")));
+        QCOMPARE(stored("ana"), QStringLiteral("2 ana 3 MN SI 3 V01D01U02 hash:otra"));
+        QVERIFY(stored("Admin").endsWith(QStringLiteral(" hash:qampo")));
 
         bool in = false;
         windows->whenShown("FRMmenpri", [&](Form&) {
@@ -133,8 +158,8 @@ private slots:
             QVERIFY(!u.CHB1->isChecked() && u.CHB2->isChecked());
             CLICK(&u, "BitBtn4");
         });
-        QCOMPARE(stored("dos"), QStringLiteral("2 dos 3 MN SI 2 V01D02 secreta"));
-        QCOMPARE(stored("solo2"), QStringLiteral("3 solo2 3 MN SI   secreta"));
+        QCOMPARE(stored("dos"), QStringLiteral("2 dos 3 MN SI 2 V01D02 hash:secreta"));
+        QCOMPARE(stored("solo2"), QStringLiteral("3 solo2 3 MN SI   hash:secreta"));
     }
 
     void aLoginNameInUseWarnsButStillSaves() {
@@ -183,7 +208,8 @@ private slots:
             QCOMPARE(u.DBLapellidos->count(), 3);
             CHOOSE(&u, "DBLapellidos", QStringLiteral("Brien"));
             QCOMPARE(u.DBEdit3->text(), QStringLiteral("o'brien"));
-            QCOMPARE(u.DBEdit4->text(), QStringLiteral("vieja"));
+            // No stored password is shown.
+            QCOMPARE(u.DBEdit4->text(), QString());
             QCOMPARE(u.EDItipousuario->text(), QStringLiteral("Planificación y avance"));
             QCOMPARE(u.EDIingreso->text(), QStringLiteral("Ministerio"));
             QCOMPARE(u.CBXgestion->currentText(), QStringLiteral("2008"));
@@ -192,10 +218,31 @@ private slots:
             CLICK(&u, "BitBtn4");
             QCOMPARE(messages->texts().last(), QStringLiteral("Registro modificado"));
         });
-        QVERIFY(stored("o'brien").endsWith(QStringLiteral(" nueva")));
+        QVERIFY(stored("o'brien").endsWith(QStringLiteral(" hash:nueva")));
         QVERIFY(stored("o'brien", "2009").endsWith(QStringLiteral(" de2009")));
         QVERIFY(stored("x' or usuario <> '").endsWith(QStringLiteral(" otra")));
-        QVERIFY(stored("Admin").endsWith(QStringLiteral(" qampo")));
+        QVERIFY(stored("Admin").endsWith(QStringLiteral(" hash:qampo")));
+    }
+
+    void aPasswordInClearIsHashedAtItsFirstLoginAndOpensInAnyCase() {
+        program->addAccount("dup", "uno", "3");
+        program->addAccount("dup", "dos", "3");
+        // Another case of the password, while it is kept as typed and once it is hashed.
+        QVERIFY(logsIn("Admin", "QAMPO"));
+        QVERIFY(stored("Admin").endsWith(QStringLiteral(" hash:qampo")));
+        QVERIFY(logsIn("Admin", "Qampo"));
+        QVERIFY(!logsIn("Admin", "qampos"));
+        // Two accounts of one name in a year: each password opens its own.
+        QVERIFY(logsIn("dup", "DOS"));
+        QVERIFY(logsIn("dup", "uno"));
+        QVERIFY(logsIn("dup", "dos"));
+        QCOMPARE(messages->texts(), QStringList({"No existe usuario"}));
+        QCOMPARE(program->db().rows("select contra from t_usuario where gestion = '2008' and "
+                                    "contra not like '$argon2id$%'"),
+                 QStringList());
+        // Other years keep theirs until their first login.
+        QCOMPARE(program->db().scalar("select contra from t_usuario where gestion = '2009'"),
+                 QVariant(QStringLiteral("qampo")));
     }
 
     void modifyingWithoutASelectionSaysWhatToDo() {

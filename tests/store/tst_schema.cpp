@@ -174,6 +174,37 @@ private slots:
         QCOMPARE(count(*c, QStringLiteral("select count(*) from t_depar")), qint64(0));
     }
 
+    void aColumnMadeNarrowerIsWidenedKeepingItsRows() {
+        TestDatabase db;
+        {
+            // The accounts as a store made before kept them: passwords of 50 characters.
+            auto c = db.connect();
+            c->execDirect(QStringLiteral("drop table t_usuario"));
+            for (QString statement : createStatements(*findTable("t_usuario"), db.engine()))
+                c->execDirect(statement.replace(QStringLiteral("<= 128"), QStringLiteral("<= 50")));
+            c->execDirect(QStringLiteral("insert into t_usuario (cod_usuario, usuario, gestion, "
+                                         "contra) values ('1', 'ana', '2008', 'vieja')"));
+            QVERIFY_THROWS_EXCEPTION(
+                StoreError,
+                c->execDirect(
+                    QStringLiteral("update t_usuario set contra = '%1'").arg(QString(97, u'h'))));
+        }
+        auto c = db.connect();
+        QCOMPARE(count(*c, QStringLiteral("select count(*) from t_usuario where contra = 'vieja'")),
+                 qint64(1));
+        c->execDirect(QStringLiteral("update t_usuario set contra = '%1'").arg(QString(128, u'h')));
+        QVERIFY_THROWS_EXCEPTION(
+            StoreError,
+            c->execDirect(
+                QStringLiteral("update t_usuario set contra = '%1'").arg(QString(129, u'h'))));
+        QCOMPARE(count(*c, db.engine() == Engine::SQLite
+                               ? QStringLiteral("select count(*) from sqlite_master where "
+                                                "tbl_name = 't_usuario' and type = 'index'")
+                               : QStringLiteral("select count(*) from pg_indexes where "
+                                                "tablename = 't_usuario'")),
+                 qint64(findTable("t_usuario")->indexes.size()));
+    }
+
     void lowerAndUpperKnowEveryLetter() {
         TestDatabase db;
         auto c = db.connect();

@@ -9,9 +9,14 @@
 #include "progress/frmavance.h"
 #include "reports/frmavaunidad.h"
 #include "rights.h"
+#include "store/connection.h"
+#include "store/storecopy.h"
 #include "store/tdtm.h"
 #include "ui/dblookup.h"
+#include "ui/progress.h"
 
+#include <QDate>
+#include <QDir>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMenu>
@@ -54,6 +59,7 @@ TFRMmenpri::TFRMmenpri(QWidget* parent)
     QMenu* archivo = submenu(MainMenu1, "Archivo1", QStringLiteral("&Archivo"), Archivo1);
     QMenu* registro = submenu(archivo, "Registro1", QStringLiteral("Registro"), Registro1);
     Datosiniciales2 = item(registro, "Datosiniciales2", QStringLiteral("Datos iniciales"));
+    Copiaseguridad1 = item(archivo, "Copiaseguridad1", QStringLiteral("Copia de seguridad"));
 
     QMenu* edicion = submenu(MainMenu1, "edicion1", QStringLiteral("Edición"), edicion1);
     ProgramasResultados2 = item(edicion, "ProgramasResultados2", QStringLiteral("Modificar"));
@@ -96,6 +102,7 @@ TFRMmenpri::TFRMmenpri(QWidget* parent)
     handle(Ministerio1, &QAction::triggered, &TFRMmenpri::Ministerio1Click);
     handle(EntidadDesconcentrada1, &QAction::triggered, &TFRMmenpri::EntidadDesconcentrada1Click);
     handle(Usuarios1, &QAction::triggered, &TFRMmenpri::Usuarios1Click);
+    handle(Copiaseguridad1, &QAction::triggered, &TFRMmenpri::Copiaseguridad1Click);
     handle(Abrirgestion1, &QAction::triggered, &TFRMmenpri::Abrirgestion1Click);
     handle(Catalogos1, &QAction::triggered, &TFRMmenpri::Catalogos1Click);
     handle(Cerrar1, &QAction::triggered, &TFRMmenpri::Cerrar1Click);
@@ -209,6 +216,47 @@ void TFRMmenpri::Abrirgestion1Click() {
 
 void TFRMmenpri::Catalogos1Click() {
     open(Application::instance()->FRMcatalogo());
+}
+
+void TFRMmenpri::Copiaseguridad1Click() {
+    Connection* store = Application::instance()->DTM()->connection();
+    store->ensureOpen();
+    if (store->engine() == Engine::PostgreSQL) {
+        const ConnectionTarget& server = store->target();
+        inform(QStringLiteral(
+                   "La base de datos está en el servidor PostgreSQL %1: sus copias las hace el "
+                   "servidor, con sus propias herramientas. Por ejemplo, en el servidor o en un "
+                   "equipo con acceso a él:\n\n    pg_dump -h %1 -Fc -f QUV-%2.dump %3\n\ny para "
+                   "volver a una copia, en una base vacía:\n\n    pg_restore -h %1 -d %3 "
+                   "QUV-%2.dump")
+                   .arg(server.host.isEmpty() ? QStringLiteral("localhost") : server.host,
+                        QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")),
+                        server.database));
+        return;
+    }
+    const QString path =
+        chooseFile(QStringLiteral("Copia de seguridad"),
+                   QStringLiteral("QUV-%1.db")
+                       .arg(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))),
+                   QStringLiteral("Copia de la base de datos (*.db)"));
+    if (path.isEmpty())
+        return;
+    StoreCopy copy(*store, path);
+    {
+        Progress progress(this, QStringLiteral("Copia de seguridad"));
+        for (bool done = false; !done; done = copy.step())
+            if (!progress.advance(copy.pagesCopied(), copy.pageCount(),
+                                  QStringLiteral("Copiando la base de datos..."))) {
+                inform(QStringLiteral("Copia cancelada: no se escribió ningún archivo"));
+                return;
+            }
+        progress.advance(copy.pageCount(), copy.pageCount(),
+                         QStringLiteral("Verificando la copia..."));
+        copy.finish();
+    }
+    inform(QStringLiteral("Copia de seguridad guardada en %1.\nLa copia está completa y "
+                          "verificada.")
+               .arg(QDir::toNativeSeparators(path)));
 }
 
 void TFRMmenpri::Cerrar1Click() {

@@ -22,6 +22,7 @@ public:
     QAction* Archivo1;
     QAction* Registro1;
     QAction* Datosiniciales2;
+    QAction* Copiaseguridad1;
     QAction* edicion1;
     QAction* ProgramasResultados2;
     QAction* informe1;
@@ -49,6 +50,7 @@ public:
     void Ministerio1Click();
     void EntidadDesconcentrada1Click();
     void Usuarios1Click();
+    void Copiaseguridad1Click();
     void Abrirgestion1Click();
     void Catalogos1Click();
     void Cerrar1Click();

@@ -178,6 +178,7 @@ void TFRMmenu::LBLingresoClick() {
     ADOquv->close();
     ADOquv->setServer(EDIserv->text());
     ADOquv->open();
+    ADOquv->checkIntegrity();
     llenaGestiones();
 
     Qusuario->close();

@@ -1,6 +1,7 @@
 #include "connection.h"
 
 #include "actionscope.h"
+#include "core/folders.h"
 #include "dataset.h"
 #include "install.h"
 #include "storeerror.h"
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -160,25 +162,6 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv) {
     sqlite3_result_int(context, matched);
 }
 
-void addTextFunctions(const QSqlDatabase& db) {
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return;
-    sqlite3* s = *static_cast<sqlite3* const*>(handle.constData());
-    if (!s)
-        return;
-    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    sqlite3_create_function_v2(s, "lower", 1, flags, nullptr, &caseFunction<true>, nullptr, nullptr,
-                               nullptr);
-    sqlite3_create_function_v2(s, "upper", 1, flags, nullptr, &caseFunction<false>, nullptr,
-                               nullptr, nullptr);
-    sqlite3_create_function_v2(s, "like", 2, flags, nullptr, &likeFunction, nullptr, nullptr,
-                               nullptr);
-    sqlite3_create_function_v2(s, "like", 3, flags, nullptr, &likeFunction, nullptr, nullptr,
-                               nullptr);
-    sqlite3_create_collation_v2(s, "NOCASE", SQLITE_UTF8, nullptr, &compareNoCase, nullptr);
-}
-
 // Waiting for another program's lock on the embedded store. SQLite's own wait sleeps
 // longer and longer, a tenth of a second between tries in the end; but a workstation
 // storing one action after another frees the store only for moments between its actions,
@@ -217,7 +200,28 @@ QString folderPath(const QString& text) {
     return text;
 }
 
+void addTextFunctions(const QSqlDatabase& db) {
+    const QVariant handle = db.driver()->handle();
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
+        addTextFunctions(*static_cast<sqlite3* const*>(handle.constData()));
+}
+
 } // namespace
+
+void addTextFunctions(sqlite3* s) {
+    if (!s)
+        return;
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    sqlite3_create_function_v2(s, "lower", 1, flags, nullptr, &caseFunction<true>, nullptr, nullptr,
+                               nullptr);
+    sqlite3_create_function_v2(s, "upper", 1, flags, nullptr, &caseFunction<false>, nullptr,
+                               nullptr, nullptr);
+    sqlite3_create_function_v2(s, "like", 2, flags, nullptr, &likeFunction, nullptr, nullptr,
+                               nullptr);
+    sqlite3_create_function_v2(s, "like", 3, flags, nullptr, &likeFunction, nullptr, nullptr,
+                               nullptr);
+    sqlite3_create_collation_v2(s, "NOCASE", SQLITE_UTF8, nullptr, &compareNoCase, nullptr);
+}
 
 QString engineMessage(const QSqlError& error) {
     QString text = error.databaseText().trimmed();
@@ -365,10 +369,61 @@ void Connection::prepareDatabase() {
         // cannot be set (another program holds the file in the old mode) the file works on
         // as it is.
         QSqlQuery(database()).exec(QStringLiteral("PRAGMA journal_mode = WAL"));
-    } else {
-        execDirect(QStringLiteral("SET DateStyle TO 'ISO, DMY'"));
+        // A file that cannot even be read as a store is told damaged, as a check finds it.
+        try {
+            installIfEmpty(*this);
+        } catch (const StoreError&) {
+            if (const QString found = damage(); !found.isEmpty())
+                throw damaged(found);
+            throw;
+        }
+        return;
     }
+    execDirect(QStringLiteral("SET DateStyle TO 'ISO, DMY'"));
     installIfEmpty(*this);
+}
+
+void Connection::checkIntegrity() {
+    ensureOpen();
+    if (m_target.engine != Engine::SQLite)
+        return;
+    static QSet<QString> checked;
+    const QString file = QFileInfo(m_target.sqliteFile).absoluteFilePath();
+    if (checked.contains(file))
+        return;
+    const QString found = damage();
+    if (found.isEmpty()) {
+        checked.insert(file);
+        return;
+    }
+    close();
+    throw damaged(found);
+}
+
+QString Connection::damage() {
+    QSqlQuery q(database());
+    QStringList found;
+    if (q.exec(QStringLiteral("PRAGMA quick_check"))) {
+        while (q.next())
+            found.append(q.value(0).toString());
+    } else {
+        found.append(engineMessage(q.lastError()));
+    }
+    q.finish();
+    return found == QStringList(QStringLiteral("ok")) ? QString()
+                                                      : found.mid(0, 3).join(QStringLiteral("; "));
+}
+
+StoreError Connection::damaged(const QString& detail) const {
+    const QString file = QFileInfo(m_target.sqliteFile).absoluteFilePath();
+    return StoreError(
+        QStringLiteral("El archivo de datos %1 está dañado y no se abre (%2).\n\nReemplácelo por "
+                       "la última copia de seguridad: un archivo QUV-<fecha>.db que hizo \"Copia "
+                       "de seguridad\" del menú Archivo, que el programa propone guardar en %3. "
+                       "Copie ese archivo a %4 con el nombre QUV.db.")
+            .arg(QDir::toNativeSeparators(file), detail,
+                 QDir::toNativeSeparators(documentsFolder()),
+                 QDir::toNativeSeparators(QFileInfo(file).absolutePath())));
 }
 
 void Connection::close() {

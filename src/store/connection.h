@@ -2,6 +2,7 @@
 
 #include "numbers.h"
 #include "schema.h"
+#include "storeerror.h"
 
 #include <QList>
 #include <QObject>
@@ -22,6 +23,12 @@ struct ConnectionTarget {
 
     QString describe() const;
 };
+
+struct sqlite3;
+// Gives an SQLite connection to an embedded store the text comparison of the store (lower,
+// upper, LIKE and NOCASE for every letter), as the program's connections have it, so that
+// it reads and checks the store's indexes in their order.
+void addTextFunctions(sqlite3* db);
 
 // A folder (text starting with '/', '~' or '.') names the embedded store; anything else is
 // a host name or address, optionally ":port", of a PostgreSQL server holding "quv".
@@ -52,6 +59,11 @@ public:
     void open();
     void close();
     bool isOpen() const;
+    // Refuses an embedded store the engine finds damaged (PRAGMA quick_check), with a
+    // message that says so and where the last copy would be, instead of the engine's error
+    // in the middle of some later action. Checked once per file in a run of the program: a
+    // large store takes a few seconds. Nothing to check on a server.
+    void checkIntegrity();
     void ensureOpen();
 
     Engine engine() const { return m_target.engine; }
@@ -93,6 +105,9 @@ private:
 
     void beginTransaction();
     void prepareDatabase();
+    // What the engine's quick check finds wrong in the embedded store; empty when nothing.
+    QString damage();
+    StoreError damaged(const QString& detail) const;
 
     QString m_server;
     QString m_name;

@@ -1,5 +1,6 @@
 #include "outputs.h"
 
+#include "core/folders.h"
 #include "modalruns.h"
 
 #include <QDir>
@@ -24,10 +25,7 @@ class Dialogs : public OutputHandler {
 public:
     QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                          const QString& filters) override {
-        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (folder.isEmpty() || !QDir(folder).exists())
-            folder = QDir::homePath();
-        QFileDialog dialog(parent, caption, QDir(folder).filePath(suggested), filters);
+        QFileDialog dialog(parent, caption, QDir(documentsFolder()).filePath(suggested), filters);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix(suffixOf(dialog.selectedNameFilter()));
@@ -39,10 +37,7 @@ public:
     }
 
     QString openFileName(QWidget* parent, const QString& caption, const QString& filters) override {
-        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (folder.isEmpty() || !QDir(folder).exists())
-            folder = QDir::homePath();
-        QFileDialog dialog(parent, caption, folder, filters);
+        QFileDialog dialog(parent, caption, documentsFolder(), filters);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

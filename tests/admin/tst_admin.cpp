@@ -7,10 +7,13 @@
 #include "fixture/uiscript.h"
 #include "plan/frmmuestra.h"
 #include "session/frmmenu.h"
+#include "store/connection.h"
 #include "ui/dbgrid.h"
 #include "ui/dblookup.h"
+#include "ui/progress.h"
 
 #include <QComboBox>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -142,6 +145,66 @@ private slots:
         QCOMPARE(program->db().rows(
                      "select gestion, cod_usuario, usuario from t_usuario order by 1, 2, 3"),
                  accounts);
+    }
+
+    void aCopyOfTheStoreIsWholeAndOpensAndADamagedStoreIsToldAtLogin() {
+        const QString path = folder.filePath("copia/QUV-hoy.db");
+        QVERIFY(QDir().mkpath(folder.filePath("copia")));
+        outputs->chooseNext(path);
+        windows->whenShown("FRMmenpri", [&](Form& menu) {
+            TRIGGER(&menu, "Copiaseguridad1");
+            // Cancelled, it leaves nothing.
+            Progress::cancelNext();
+            outputs->chooseNext(folder.filePath("copia/otra.db"));
+            TRIGGER(&menu, "Copiaseguridad1");
+        });
+        program->login("Admin", "qampo");
+        QCOMPARE(messages->errors(), QStringList());
+        if (program->db().engine() == Engine::PostgreSQL) {
+            QCOMPARE(messages->texts().size(), 2);
+            QVERIFY(messages->texts().first().contains(QStringLiteral("pg_dump")));
+            QVERIFY(outputs->asked().isEmpty());
+            return;
+        }
+        QCOMPARE(outputs->asked().first().suggested,
+                 QStringLiteral("QUV-%1.db").arg(QDate::currentDate().toString("yyyy-MM-dd")));
+        QVERIFY(
+            messages->texts().first().startsWith(QStringLiteral("Copia de seguridad guardada")));
+        QCOMPARE(messages->texts().last(),
+                 QStringLiteral("Copia cancelada: no se escribió ningún archivo"));
+        QCOMPARE(QDir(folder.filePath("copia")).entryList(QDir::Files),
+                 QStringList({"QUV-hoy.db"}));
+
+        // The copy opens as a store of its own, with the same rows.
+        QVERIFY(QDir().mkpath(folder.filePath("abre/TAVRO")));
+        QVERIFY(QFile::copy(path, folder.filePath("abre/TAVRO/QUV.db")));
+        {
+            Connection copy;
+            copy.setServer(folder.filePath("abre"));
+            copy.open();
+            copy.checkIntegrity();
+            QCOMPARE(rowsOf(&copy, "select * from t_unidad order by uni_gestion, cod_unidad"),
+                     table("t_unidad", "uni_gestion, cod_unidad"));
+        }
+
+        // A damaged page, or a file that is no store at all, is told at the login.
+        QFile damaged(path);
+        QVERIFY(damaged.open(QIODevice::ReadWrite) && damaged.seek(3 * 4096));
+        damaged.write(QByteArray(8192, '\xA5'));
+        damaged.close();
+        QVERIFY(QDir().mkpath(folder.filePath("rota/TAVRO")));
+        QVERIFY(QFile::copy(path, folder.filePath("rota/TAVRO/QUV.db")));
+        QVERIFY(QDir().mkpath(folder.filePath("texto/TAVRO")));
+        write("texto/TAVRO/QUV.db", QByteArray("no es una base de datos\n").repeated(300));
+        for (const QString name : {"rota", "texto"}) {
+            messages->clear();
+            program->app().FRMmenu()->EDIserv->setText(folder.filePath(name));
+            program->login("Admin", "qampo");
+            QCOMPARE(messages->errors().size(), 1);
+            QVERIFY2(messages->errors().first().contains(QStringLiteral("está dañado")),
+                     qPrintable(messages->errors().first()));
+            QVERIFY(!program->app().FRMmenu()->ADOquv->isOpen());
+        }
     }
 
     void aCatalogueExportedImportsBackAsItWas() {

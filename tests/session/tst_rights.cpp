@@ -72,7 +72,7 @@ private slots:
                 t.append(c->text());
             return t;
         };
-        QCOMPARE(children(m->Archivo1), QStringList({"Registro"}));
+        QCOMPARE(children(m->Archivo1), QStringList({"Registro", "Copia de seguridad"}));
         QCOMPARE(children(m->Registro1), QStringList({"Datos iniciales"}));
         QCOMPARE(children(m->edicion1), QStringList({"Modificar"}));
         QCOMPARE(children(m->informe1),

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <libpq-fe.h>
 #include <optional>
 #include <sqlite3.h>
 #include <thread>
@@ -383,6 +384,47 @@ void Connection::prepareDatabase() {
     installIfEmpty(*this);
 }
 
+bool Connection::lost() const {
+    if (!m_open || m_target.engine != Engine::PostgreSQL)
+        return false;
+    // Qt's driver lets go of a link the server broke; one it still holds may be broken.
+    const QSqlDatabase db = database();
+    if (!db.isOpen())
+        return true;
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "PGconn*") != 0)
+        return false;
+    PGconn* link = *static_cast<PGconn* const*>(handle.constData());
+    return link && PQstatus(link) == CONNECTION_BAD;
+}
+
+void Connection::dropLost() {
+    m_inTransaction = false;
+    m_failed = false;
+    m_locked.clear();
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_name, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(m_name);
+    m_open = false;
+    m_wasLost = true;
+}
+
+bool Connection::takeLoss() {
+    bool any = false;
+    for (Connection* c : all()) {
+        if (c->lost()) {
+            c->rollbackTransaction();
+            if (c->m_open)
+                c->dropLost();
+        }
+        any = any || c->m_wasLost;
+        c->m_wasLost = false;
+    }
+    return any;
+}
+
 void Connection::checkIntegrity() {
     ensureOpen();
     if (m_target.engine != Engine::SQLite)
@@ -529,7 +571,9 @@ void Connection::rollbackTransaction() {
     const QList<QPointer<Dataset>> touched = std::exchange(m_touched, {});
     if (!m_open)
         return;
-    {
+    if (lost()) {
+        dropLost(); // the server undid the transaction itself
+    } else {
         QSqlQuery q(database());
         q.exec(QStringLiteral("ROLLBACK"));
     }

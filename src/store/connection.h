@@ -81,6 +81,16 @@ public:
     void commitTransaction();
     void rollbackTransaction();
 
+    // Whether the server has dropped this connection (it restarted, an administrator ended
+    // the session): a PostgreSQL connection whose link is broken. The embedded store is
+    // never lost.
+    bool lost() const;
+    // After an action failed: every connection the server dropped is let go without a
+    // word, its datasets keeping what they show, and the next statement opens it again
+    // with the same server and credentials. True when one was dropped since the last call:
+    // the action failed because the server went away.
+    static bool takeLoss();
+
     // Runs one statement that returns no rows; throws StoreError.
     void execDirect(const QString& sql);
 
@@ -118,4 +128,7 @@ private:
     bool m_failed = false;
     QList<QPointer<Dataset>> m_touched;
     QStringList m_locked;
+    bool m_wasLost = false;
+
+    void dropLost();
 };

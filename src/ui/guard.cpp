@@ -3,6 +3,7 @@
 #include "core/error.h"
 #include "messages.h"
 #include "store/actionscope.h"
+#include "store/connection.h"
 
 #include <QString>
 
@@ -32,6 +33,10 @@ bool runGuarded(QWidget* context, const std::function<void()>& action) {
     } catch (...) {
         failure = QStringLiteral("Error inesperado");
     }
+    // The server went away during the action: it is undone, and the next action finds the
+    // server again by itself.
+    if (Connection::takeLoss())
+        failure = QStringLiteral("Se perdió la conexión con el servidor; vuelva a intentar");
     Messages::error(context, failure);
     return false;
 }

@@ -207,6 +207,43 @@ private slots:
         }
     }
 
+    void aServerThatDropsTheSessionIsFoundAgainByTheNextAction() {
+        if (program->db().engine() != Engine::PostgreSQL)
+            QSKIP("a server's connection");
+        const QString lost =
+            QStringLiteral("Se perdió la conexión con el servidor; vuelva a intentar");
+        const auto opened = [&] {
+            return count("select count(*) from t_vicemin where vicmin_gestion = '2027'") +
+                   count("select count(*) from t_unidad where uni_gestion = '2027'");
+        };
+        administer("Abrirgestion1", "FRMgestion", [&](Form& f) {
+            // Between two actions: the server ends the session.
+            program->db().exec("select pg_terminate_backend(pid) from pg_stat_activity where "
+                               "datname = current_database() and pid <> pg_backend_pid()");
+            TYPE(&f, "EDIgestion", QStringLiteral("2027"));
+            CLICK(&f, "BTNabrir");
+            QCOMPARE(messages->errors(), QStringList({lost}));
+            QCOMPARE(opened(), 0);
+            // In the middle of one: after the first rows of the year are written.
+            program->db().exec(
+                "create function corta() returns trigger language plpgsql as $$ begin perform "
+                "pg_terminate_backend(pg_backend_pid()); return new; end $$");
+            program->db().exec("create trigger corta before insert on t_unidad for each "
+                               "statement execute function corta()");
+            messages->clear();
+            CLICK(&f, "BTNabrir");
+            QCOMPARE(messages->errors(), QStringList({lost}));
+            QCOMPARE(opened(), 0);
+            // The next action finds the server again, with nothing more to do.
+            program->db().exec("drop trigger corta on t_unidad");
+            messages->clear();
+            CLICK(&f, "BTNabrir");
+            QCOMPARE(messages->errors(), QStringList());
+            QVERIFY(messages->texts().first().startsWith(QStringLiteral("Gestión 2027 abierta")));
+            QVERIFY(opened() > 0);
+        });
+    }
+
     void aCatalogueExportedImportsBackAsItWas() {
         const QString path = folder.filePath("unidades.csv");
         const QStringList before = table("t_unidad", "uni_gestion, cod_unidad");

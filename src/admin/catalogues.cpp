@@ -255,7 +255,7 @@ Catalogues::Replaced Catalogues::importCsv(const Catalogue& catalogue, const QBy
             if (text.trimmed().isEmpty()) {
                 if (inKey)
                     throw wrong(QStringLiteral("falta el valor, parte de la clave"));
-                row.append(QVariant(QMetaType::fromType<QString>()));
+                row.append(QVariant()); // NULL
                 continue;
             }
             switch (column.type) {

@@ -247,6 +247,8 @@ private slots:
     void aCatalogueExportedImportsBackAsItWas() {
         const QString path = folder.filePath("unidades.csv");
         const QStringList before = table("t_unidad", "uni_gestion, cod_unidad");
+        const int nulls = count("select count(*) from t_unidad where uni_descorto is null");
+        QVERIFY(nulls > 0);
         administer("Catalogos1", "FRMcatalogo", [&](Form& f) {
             auto& c = static_cast<TFRMcatalogo&>(f);
             QCOMPARE(c.CBXcatalogo->count(), 11);
@@ -268,6 +270,8 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.readLine().startsWith("cod_min,cod_vicemin,cod_direc,cod_unidad,uni_gestion"));
         QCOMPARE(table("t_unidad", "uni_gestion, cod_unidad"), before);
+        // An empty field is a null value again, not an empty text.
+        QCOMPARE(count("select count(*) from t_unidad where uni_descorto is null"), nulls);
     }
 
     void aSpreadsheetFileImportsAndABadLineOrAUsedRowChangesNothing() {

@@ -1,6 +1,5 @@
 #include "generator.h"
 
-#include "bulkrows.h"
 #include "core/days.h"
 #include "core/money.h"
 #include "core/rounding.h"
@@ -8,6 +7,7 @@
 #include "plan/headers.h"
 #include "progress/progress.h"
 #include "store/actionscope.h"
+#include "store/bulkrows.h"
 #include "store/connection.h"
 #include "store/query.h"
 

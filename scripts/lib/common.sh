@@ -20,14 +20,16 @@ install_packages() {
 }
 
 build_packages=(build-essential cmake ninja-build ccache qt6-base-dev libqt6sql6-sqlite libsqlite3-dev
-                libqt6sql6-psql libpq-dev libsodium-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev fonts-dejavu-core
+                libqt6sql6-psql libpq-dev libsodium-dev pkg-config mdbtools-dev qt6-translations-l10n
+                qt6-qpa-plugins libgl-dev fonts-dejavu-core
                 xvfb xauth)
 
 # What the tests of the installation and the Debian package use besides the build: the
 # menu entry's validator, an XML checker for the icon, dpkg-shlibdeps for the Depends and
-# `file`, by which CPack finds the files to give it, and poppler's tools that read printed
-# and exported PDF files back.
-test_packages=(desktop-file-utils libxml2-utils dpkg-dev file poppler-utils)
+# `file`, by which CPack finds the files to give it, poppler's tools that read printed
+# and exported PDF files back, and Python and mdbtools, by which the tests write the old
+# system's Jet files and read them back.
+test_packages=(desktop-file-utils libxml2-utils dpkg-dev file poppler-utils python3 mdbtools)
 
 # configure_and_build [cmake options...]
 configure_and_build() {

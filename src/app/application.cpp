@@ -7,6 +7,7 @@
 #include "budget/frmpptoavance.h"
 #include "core/datetext.h"
 #include "core/today.h"
+#include "importer/frmimporta.h"
 #include "pickers/frmgeografico.h"
 #include "pickers/frmindica.h"
 #include "pickers/frmorganiza.h"
@@ -82,6 +83,7 @@ Application::Application()
     make(m_FRMpptoavance);
     make(m_FRMgestion);
     make(m_FRMcatalogo);
+    make(m_FRMimporta);
     m_session = Session(m_FRMmenu, m_DTM);
 }
 

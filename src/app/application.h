@@ -12,6 +12,7 @@ class QApplication;
 class TDTM;
 class TFRMcatalogo;
 class TFRMgestion;
+class TFRMimporta;
 class TFRMavance;
 class TFRMavaunidad;
 class TFRMfinanciero;
@@ -90,6 +91,7 @@ public:
     // The windows of the office's own administration, after the others.
     TFRMgestion* FRMgestion() const { return m_FRMgestion; }
     TFRMcatalogo* FRMcatalogo() const { return m_FRMcatalogo; }
+    TFRMimporta* FRMimporta() const { return m_FRMimporta; }
 
 private:
     template <typename T> T* make(T*& slot);
@@ -124,5 +126,6 @@ private:
     TFRMpptoavance* m_FRMpptoavance = nullptr;
     TFRMgestion* m_FRMgestion = nullptr;
     TFRMcatalogo* m_FRMcatalogo = nullptr;
+    TFRMimporta* m_FRMimporta = nullptr;
     Session m_session;
 };

@@ -4,6 +4,7 @@
 #include "admin/frmcatalogo.h"
 #include "admin/frmgestion.h"
 #include "app/application.h"
+#include "importer/frmimporta.h"
 #include "institution.h"
 #include "plan/frmmuestra.h"
 #include "progress/frmavance.h"
@@ -81,6 +82,7 @@ TFRMmenpri::TFRMmenpri(QWidget* parent)
     Usuarios1 = item(configuracion, "Usuarios1", QStringLiteral("Usuarios"));
     Abrirgestion1 = item(configuracion, "Abrirgestion1", QStringLiteral("Abrir gestión"));
     Catalogos1 = item(configuracion, "Catalogos1", QStringLiteral("Catálogos"));
+    Importar1 = item(configuracion, "Importar1", QStringLiteral("Importar base anterior"));
 
     Cerrar1 = MainMenu1->addAction(QStringLiteral("Cerrar"));
     Cerrar1->setObjectName(QStringLiteral("Cerrar1"));
@@ -105,6 +107,7 @@ TFRMmenpri::TFRMmenpri(QWidget* parent)
     handle(Copiaseguridad1, &QAction::triggered, &TFRMmenpri::Copiaseguridad1Click);
     handle(Abrirgestion1, &QAction::triggered, &TFRMmenpri::Abrirgestion1Click);
     handle(Catalogos1, &QAction::triggered, &TFRMmenpri::Catalogos1Click);
+    handle(Importar1, &QAction::triggered, &TFRMmenpri::Importar1Click);
     handle(Cerrar1, &QAction::triggered, &TFRMmenpri::Cerrar1Click);
 }
 
@@ -257,6 +260,10 @@ void TFRMmenpri::Copiaseguridad1Click() {
     inform(QStringLiteral("Copia de seguridad guardada en %1.\nLa copia está completa y "
                           "verificada.")
                .arg(QDir::toNativeSeparators(path)));
+}
+
+void TFRMmenpri::Importar1Click() {
+    open(Application::instance()->FRMimporta());
 }
 
 void TFRMmenpri::Cerrar1Click() {

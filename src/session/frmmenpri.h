@@ -38,6 +38,7 @@ public:
     QAction* Usuarios1;
     QAction* Abrirgestion1;
     QAction* Catalogos1;
+    QAction* Importar1;
     QAction* Cerrar1;
 
     QLabel* LBLtitulo;
@@ -53,6 +54,7 @@ public:
     void Copiaseguridad1Click();
     void Abrirgestion1Click();
     void Catalogos1Click();
+    void Importar1Click();
     void Cerrar1Click();
 
 private:

@@ -1,6 +1,7 @@
 #include "bulkrows.h"
 
-#include "store/statement.h"
+#include "connection.h"
+#include "statement.h"
 
 #include <algorithm>
 
@@ -43,6 +44,7 @@ void BulkRows::write(qsizetype rows) {
             sql += QStringLiteral(", ");
         sql += m_oneRow;
     }
+    m_connection.aboutToWrite();
     runStatement(m_connection, sql, m_pending);
     m_pending.clear();
     m_written += rows;

@@ -8,8 +8,9 @@ class Connection;
 
 // Rows of one table gathered and written many to a statement ("insert ... values (...),
 // (...)"), so that a store across the network takes one round trip for hundreds of rows.
-// The values are bound as in any other statement of the program. Rows still gathered are
-// written by flush(), not by the destructor: a failed write must reach the caller.
+// The values are bound as in any other statement of the program, and written inside the
+// current user action like any other write. Rows still gathered are written by flush(), not
+// by the destructor: a failed write must reach the caller.
 class BulkRows {
 public:
     BulkRows(Connection& connection, const QString& table, const QStringList& columns);

@@ -21,10 +21,11 @@ endif()
 
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${prefix}" "${prefix}/*")
 list(SORT files)
-set(expected bin/monitoreo share/applications/monitoreo.desktop
+set(expected bin/monitoreo bin/monitoreo-importar share/applications/monitoreo.desktop
              share/icons/hicolor/scalable/apps/monitoreo.svg)
 if(NOT files STREQUAL expected)
   list(JOIN files "\n  " shown)
-  fail("The installation holds other files than the program, its entry and its icon:\n  "
+  fail("The installation holds other files than the program, its importer, its entry and "
+       "its icon:\n  "
        "${shown}")
 endif()

@@ -70,10 +70,11 @@ foreach(line IN LISTS lines)
   endif()
 endforeach()
 list(SORT files)
-set(expected usr/bin/monitoreo usr/share/applications/monitoreo.desktop
+set(expected usr/bin/monitoreo usr/bin/monitoreo-importar usr/share/applications/monitoreo.desktop
              usr/share/icons/hicolor/scalable/apps/monitoreo.svg)
 if(NOT files STREQUAL expected)
-  fail("The package holds other files than the program, its entry and its icon:\n${listing}")
+  fail("The package holds other files than the program, its importer, its entry and its "
+       "icon:\n${listing}")
 endif()
 
 set(root "${WORK}/root")

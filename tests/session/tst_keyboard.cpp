@@ -273,6 +273,7 @@ private slots:
             TRIGGER(&menu, "Usuarios1");
             TRIGGER(&menu, "Abrirgestion1");
             TRIGGER(&menu, "Catalogos1");
+            TRIGGER(&menu, "Importar1");
         });
         windows->whenShown("FRMmuestra", [&](Form& w) {
             walk(w, "sin unidad");
@@ -329,7 +330,7 @@ private slots:
             CLICK(&w, "BitBtn5");
             leave(w);
         });
-        for (const char* admin : {"FRMgestion", "FRMcatalogo"})
+        for (const char* admin : {"FRMgestion", "FRMcatalogo", "FRMimporta"})
             windows->whenShown(admin, [&](Form& w) {
                 walk(w, "al abrir");
                 leave(w);
@@ -339,7 +340,7 @@ private slots:
         QCOMPARE(windows->shown(),
                  QStringList({"FRMmenpri", "FRMmuestra", "FRMingresoMN", "FRMunisectorial",
                               "FRMverproducto", "FRMverproMN", "FRMavaunidad", "FRMvermas",
-                              "FRMusuario", "FRMgestion", "FRMcatalogo"}));
+                              "FRMusuario", "FRMgestion", "FRMcatalogo", "FRMimporta"}));
 
         // The progress report of the unit, by one who reports.
         windows->clear();

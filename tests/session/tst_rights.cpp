@@ -81,7 +81,7 @@ private slots:
         QCOMPARE(children(m->Listas1), QStringList({"Por unidad"}));
         QCOMPARE(children(m->Porunidad1), QStringList({"Ministerio", "Entidad Desconcentrada"}));
         QCOMPARE(children(m->Configuracin1),
-                 QStringList({"Usuarios", "Abrir gestión", "Catálogos"}));
+                 QStringList({"Usuarios", "Abrir gestión", "Catálogos", "Importar base anterior"}));
         QCOMPARE(m->findChild<QAction*>("Datosiniciales2"), m->Datosiniciales2);
         QCOMPARE(m->findChild<QAction*>("Archivo1"), m->Archivo1);
     }

@@ -49,7 +49,7 @@ private slots:
                               "FRMingresoMN", "FRMverproMN",   "FRMunisectorial",
                               "FRMusuario",   "FRMvermetasex", "FRMverproEX",
                               "FRMvermas",    "FRMhistorial",  "FRMpptoavance",
-                              "FRMgestion",   "FRMcatalogo"}));
+                              "FRMgestion",   "FRMcatalogo",   "FRMimporta"}));
         QStringList names;
         for (Form* w : program->app().windows())
             names.append(w->objectName());
@@ -60,7 +60,7 @@ private slots:
                              "FRMfinanciero",    "FRMverpro",    "FRMingresoMN",   "FRMverproMN",
                              "FRMunisectorial",  "FRMusuario",   "FRMvermetasex",  "FRMverproEX",
                              "FRMvermas",        "FRMhistorial", "FRMpptoavance",  "FRMgestion",
-                             "FRMcatalogo"}));
+                             "FRMcatalogo",      "FRMimporta"}));
         QCOMPARE(program->app().DTM()->objectName(), QStringLiteral("DTM"));
         // No window opened a dataset, nothing reached the database.
         QVERIFY(!login()->ADOquv->isOpen());

@@ -7,8 +7,9 @@
 namespace {
 
 // Argon2id with 19 MiB of memory and two passes: the least the current advice for
-// passwords allows, and some 20 ms on an office's machine, so that a login stays quick and
-// a stolen table still costs an attacker that much for every guess of every account.
+// passwords allows, and a few tens of milliseconds on an office's machine, so that a login
+// stays quick and a stolen table still costs an attacker that much for every guess of
+// every account.
 constexpr unsigned long long passes = 2;
 constexpr size_t memory = 19u * 1024u * 1024u;
 

@@ -27,9 +27,11 @@ build_packages=(build-essential cmake ninja-build ccache qt6-base-dev libqt6sql6
 # What the tests of the installation and the Debian package use besides the build: the
 # menu entry's validator, an XML checker for the icon, dpkg-shlibdeps for the Depends and
 # `file`, by which CPack finds the files to give it, poppler's tools that read printed
-# and exported PDF files back, and Python and mdbtools, by which the tests write the old
-# system's Jet files and read them back.
-test_packages=(desktop-file-utils libxml2-utils dpkg-dev file poppler-utils python3 mdbtools)
+# and exported PDF files back, and Python, mdbtools and Node, by which the tests write the
+# old system's Jet files and read them back (the npm package mdb-reader, where npm is at
+# hand; its check is skipped elsewhere).
+test_packages=(desktop-file-utils libxml2-utils dpkg-dev file poppler-utils python3 mdbtools
+               nodejs)
 
 # configure_and_build [cmake options...]
 configure_and_build() {

@@ -218,6 +218,15 @@ void JetFile::readRows(const QString& table,
                 values.append(QVariant(dateTimeOf(little<double>(raw))));
                 break;
             default: // texts and memos, as libmdb decodes them
+                if (size_t(lengths[size_t(i)]) >= buffers[size_t(i)].size() - 1)
+                    throw Error(
+                        QStringLiteral("La tabla %1 tiene en la columna %2 un texto de "
+                                       "más de %3 MB, que no se lee entero")
+                            .arg(table)
+                            .arg(QString::fromUtf8(
+                                static_cast<MdbColumn*>(g_ptr_array_index(t.def->columns, guint(i)))
+                                    ->name))
+                            .arg(bindSize / (1024 * 1024)));
                 values.append(QString::fromUtf8(buffers[size_t(i)].data(), lengths[size_t(i)]));
             }
         }

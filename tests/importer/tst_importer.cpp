@@ -6,8 +6,10 @@
 #include "fixture/programtest.h"
 #include "fixture/uiscript.h"
 #include "importer/frmimporta.h"
+#include "reports/frmavaunidad.h"
 #include "store/query.h"
 #include "store/schema.h"
+#include "ui/dbgrid.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -194,6 +196,19 @@ private slots:
         });
         program->login("ana", "CLAVE");
         QVERIFY(in);
+
+        // The report by unit lists the imported product with its band.
+        bool listed = false;
+        windows->whenShown("FRMmenpri", [](Form& menu) { TRIGGER(&menu, "Ministerio1"); });
+        windows->whenShown("FRMavaunidad", [&](Form& f) {
+            auto& report = static_cast<TFRMavaunidad&>(f);
+            for (int r = 0; r < report.Qavaunidad->rowCount(); ++r)
+                if (report.DBGrid1->cellText(r, "proy_descorta") ==
+                    QStringLiteral("Riego en el Altiplano ñandú"))
+                    listed = report.DBGrid1->cellColours(r, "ejemplo").background.has_value();
+        });
+        program->login("Admin", "qampo");
+        QVERIFY(listed);
 
         // A second import of the same file, from the command line, is refused: nothing
         // doubles.

@@ -7,8 +7,11 @@
 
 namespace {
 
-// Both engines take at least 32,766 bound values in one statement.
-constexpr qsizetype maxBoundValues = 30000;
+// PostgreSQL takes 32,767 bound values in one statement. On SQLite, Qt's driver asks the
+// name of every parameter as it binds it, which SQLite finds by walking the list of them:
+// the time grows with the square of their number, so its statements stay short.
+constexpr qsizetype maxBoundValuesPostgres = 30000;
+constexpr qsizetype maxBoundValuesSqlite = 400;
 constexpr qsizetype maxRows = 1000;
 
 } // namespace
@@ -18,8 +21,10 @@ BulkRows::BulkRows(Connection& connection, const QString& table, const QStringLi
     , m_head(QStringLiteral("insert into %1 (%2) values ")
                  .arg(table, columns.join(QStringLiteral(", "))))
     , m_columns(columns.size())
-    , m_perStatement(
-          std::clamp<qsizetype>(maxBoundValues / std::max<qsizetype>(1, m_columns), 1, maxRows)) {
+    , m_perStatement(std::clamp<qsizetype>(
+          (connection.engine() == Engine::SQLite ? maxBoundValuesSqlite : maxBoundValuesPostgres) /
+              std::max<qsizetype>(1, m_columns),
+          1, maxRows)) {
     QStringList marks(m_columns, QStringLiteral("?"));
     m_oneRow = QLatin1Char('(') + marks.join(QStringLiteral(", ")) + QLatin1Char(')');
 }

@@ -17,8 +17,8 @@ TFRMimporta::TFRMimporta(QWidget* parent)
     EDIarchivo = make<QLineEdit>(QStringLiteral("EDIarchivo"));
     BTNexaminar = button(QStringLiteral("BTNexaminar"), QStringLiteral("Examinar"));
     caption(Label1, EDIarchivo);
-    auto* file = row({Label1, EDIarchivo, BTNexaminar});
-    file->setStretch(1, 1);
+    EDIarchivo->setMinimumWidth(fontMetrics().horizontalAdvance(u'x') * 60);
+    row({Label1, EDIarchivo, BTNexaminar});
 
     LBLprogreso = make<QLabel>(QStringLiteral("LBLprogreso"));
     PBRimporta = make<QProgressBar>(QStringLiteral("PBRimporta"));

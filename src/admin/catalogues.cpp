@@ -2,6 +2,7 @@
 
 #include "core/csv.h"
 #include "core/error.h"
+#include "store/bulkrows.h"
 #include "store/numbers.h"
 #include "store/query.h"
 #include "store/schema.h"
@@ -366,18 +367,13 @@ Catalogues::Replaced Catalogues::importCsv(const Catalogue& catalogue, const QBy
     } else {
         Query(m_connection, QStringLiteral("delete from %1").arg(quotedName(def.name))).exec();
     }
-    QStringList names, marks;
-    for (const ColumnDef* c : columns) {
+    QStringList names;
+    for (const ColumnDef* c : columns)
         names.append(quotedName(c->name));
-        marks.append(QStringLiteral("?"));
-    }
-    Query insert(m_connection, QStringLiteral("insert into %1 (%2) values (%3)")
-                                   .arg(quotedName(def.name), names.join(QStringLiteral(", ")),
-                                        marks.join(QStringLiteral(", "))));
-    for (const QVariantList& row : values) {
-        insert.setParams(row);
-        insert.exec();
-    }
+    BulkRows insert(*m_connection, quotedName(def.name), names);
+    for (const QVariantList& row : values)
+        insert.add(row);
+    insert.flush();
     return {int(values.size()), years};
 }
 

@@ -2,6 +2,7 @@
 #include "core/money.h"
 #include "fixture/controls.h"
 #include "fixture/guimain.h"
+#include "fixture/jet/storecsv.h"
 #include "fixture/plandata.h"
 #include "fixture/programtest.h"
 #include "fixture/uiscript.h"
@@ -27,31 +28,6 @@ class TestImporter : public ProgramTest {
     Q_OBJECT
 
     QTemporaryDir folder;
-
-    // The type of a column as the Jet writer takes it.
-    static QString jetType(const ColumnDef& c) {
-        switch (c.type) {
-        case ColumnType::Text:
-            return QStringLiteral("text(%1)").arg(c.size);
-        case ColumnType::Memo:
-            return QStringLiteral("memo");
-        case ColumnType::Integer:
-            return QStringLiteral("long");
-        case ColumnType::Float:
-            return QStringLiteral("double");
-        case ColumnType::DateTime:
-            return QStringLiteral("datetime");
-        case ColumnType::Money:
-            return QStringLiteral("currency");
-        }
-        return {};
-    }
-
-    static QString csvField(const QString& s) {
-        if (!s.contains(u',') && !s.contains(u'"') && !s.contains(u'\n'))
-            return s;
-        return u'"' + QString(s).replace(u'"', QStringLiteral("\"\"")) + u'"';
-    }
 
     // Every row of a table, each as its values' texts, sorted: what the import must give.
     static QStringList rowsOfTable(Connection* c, const TableDef& t) {
@@ -140,42 +116,7 @@ class TestImporter : public ProgramTest {
             insert.setParams(values);
             insert.exec();
         }
-        QStringList files;
-        for (const TableDef& t : schemaTables()) {
-            if (t.name == QLatin1String("t_avanceresumen"))
-                continue;
-            QStringList header;
-            for (const ColumnDef& col : t.columns)
-                header.append(col.name + u':' + jetType(col));
-            QString text = header.join(u',') + u'\n';
-            Query q(c.get(), QStringLiteral("select * from %1").arg(quotedName(t.name)));
-            q.open();
-            for (int r = 0; r < q.rowCount(); ++r) {
-                QStringList fields;
-                for (const ColumnDef& col : t.columns) {
-                    const QVariant v = q.valueAt(r, q.fieldIndex(col.name));
-                    QString s;
-                    if (v.isNull())
-                        s = QString();
-                    else if (col.type == ColumnType::DateTime)
-                        s = v.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-                    else if (col.type == ColumnType::Money)
-                        s = v.value<Money>().toStorageText();
-                    else if (col.type == ColumnType::Float)
-                        s = QString::number(v.toDouble(), 'g', 17);
-                    else
-                        s = v.toString();
-                    fields.append(csvField(s));
-                }
-                text += fields.join(u',') + u'\n';
-            }
-            const QString path = folder.filePath(t.name + QStringLiteral(".csv"));
-            QFile f(path);
-            if (!f.open(QIODevice::WriteOnly))
-                return {};
-            f.write(text.toUtf8());
-            files.append(path);
-        }
+        QStringList files = writeStoreAsJetCsv(*c, folder.path());
         const QString extra = folder.filePath(QStringLiteral("t_notas.csv"));
         QFile f(extra);
         if (!f.open(QIODevice::WriteOnly))

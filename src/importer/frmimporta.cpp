@@ -5,6 +5,7 @@
 #include "store/tdtm.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QListWidget>
 #include <QProgressBar>
 
@@ -79,6 +80,7 @@ void TFRMimporta::BTNimportaClick() {
                   static_cast<QWidget*>(w->BTNexaminar), static_cast<QWidget*>(w->EDIarchivo)})
                 b->setEnabled(false);
             w->BTNcancela->setEnabled(true);
+            w->m_running = true;
         }
         ~Running() {
             for (QWidget* b :
@@ -86,6 +88,7 @@ void TFRMimporta::BTNimportaClick() {
                   static_cast<QWidget*>(w->BTNexaminar), static_cast<QWidget*>(w->EDIarchivo)})
                 b->setEnabled(true);
             w->BTNcancela->setEnabled(false);
+            w->m_running = false;
         }
     };
     Importer::Summary summary;
@@ -104,6 +107,14 @@ void TFRMimporta::BTNimportaClick() {
 
 void TFRMimporta::BTNcancelaClick() {
     m_cancelled = true;
+}
+
+void TFRMimporta::closeEvent(QCloseEvent* event) {
+    if (m_running) {
+        event->ignore();
+        return;
+    }
+    Form::closeEvent(event);
 }
 
 void TFRMimporta::BTNsalirClick() {

@@ -30,9 +30,14 @@ public:
     void BTNcancelaClick();
     void BTNsalirClick();
 
+protected:
+    // The window stays open while an import runs: "Cancelar" stops it.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     // Shows the table being read and its rows; false once "Cancelar" was pressed.
     bool avance(const QString& table, qint64 rows, qint64 total);
 
     bool m_cancelled = false;
+    bool m_running = false;
 };

@@ -212,6 +212,9 @@ bool TFRMmenu::accede() {
     const QString typed = Edit2->text();
     for (int r = 0; r < Qusuario->rowCount(); ++r) {
         Qusuario->moveTo(r);
+        // An account stored without a password opens with none, not with an empty one.
+        if (Qusuario->isNull(QStringLiteral("contra")))
+            continue;
         const QString stored = Qusuario->text(QStringLiteral("contra"));
         if (!passwords::matches(stored, typed))
             continue;

@@ -384,6 +384,20 @@ void Connection::prepareDatabase() {
     installIfEmpty(*this);
 }
 
+namespace {
+
+// libpq's link of a PostgreSQL connection, as Qt's driver hands it out (its type is named
+// after libpq's struct).
+PGconn* postgresLink(const QSqlDatabase& db) {
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() ||
+        (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0))
+        return nullptr;
+    return *static_cast<PGconn* const*>(handle.constData());
+}
+
+} // namespace
+
 bool Connection::lost() const {
     if (!m_open || m_target.engine != Engine::PostgreSQL)
         return false;
@@ -391,11 +405,21 @@ bool Connection::lost() const {
     const QSqlDatabase db = database();
     if (!db.isOpen())
         return true;
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "PGconn*") != 0)
-        return false;
-    PGconn* link = *static_cast<PGconn* const*>(handle.constData());
+    PGconn* link = postgresLink(db);
     return link && PQstatus(link) == CONNECTION_BAD;
+}
+
+bool Connection::endedByServer() const {
+    const QSqlDatabase db = database();
+    if (!db.isOpen())
+        return true;
+    PGconn* link = postgresLink(db);
+    if (!link)
+        return false;
+    // What the server sent while the session was idle (its farewell, the end of the link)
+    // is read without waiting; a link it closed then reads as broken.
+    PQconsumeInput(link);
+    return PQstatus(link) == CONNECTION_BAD;
 }
 
 void Connection::dropLost() {
@@ -485,6 +509,12 @@ void Connection::close() {
 }
 
 void Connection::ensureOpen() {
+    // A session the server ended while nothing of ours was under way (it restarted between
+    // two actions) is opened again at once: nothing was lost, nothing need be said.
+    if (m_open && !m_inTransaction && m_target.engine == Engine::PostgreSQL && endedByServer()) {
+        dropLost();
+        m_wasLost = false;
+    }
     if (!m_open)
         open();
 }

@@ -131,4 +131,6 @@ private:
     bool m_wasLost = false;
 
     void dropLost();
+    // Whether the server has closed this idle PostgreSQL session; reads without waiting.
+    bool endedByServer() const;
 };

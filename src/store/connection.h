@@ -24,12 +24,6 @@ struct ConnectionTarget {
     QString describe() const;
 };
 
-struct sqlite3;
-// Gives an SQLite connection to an embedded store the text comparison of the store (lower,
-// upper, LIKE and NOCASE for every letter), as the program's connections have it, so that
-// it reads and checks the store's indexes in their order.
-void addTextFunctions(sqlite3* db);
-
 // A folder (text starting with '/', '~' or '.') names the embedded store; anything else is
 // a host name or address, optionally ":port", of a PostgreSQL server holding "quv".
 // The text is used as typed: no trimming.

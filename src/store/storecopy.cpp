@@ -1,6 +1,7 @@
 #include "storecopy.h"
 
 #include "connection.h"
+#include "sqlitetext.h"
 #include "storeerror.h"
 
 #include <QFile>

@@ -257,17 +257,11 @@ PGconn* postgresLink(const QSqlDatabase& db) {
 } // namespace
 
 bool Connection::lost() const {
-    if (!m_open || m_target.engine != Engine::PostgreSQL)
-        return false;
-    // Qt's driver lets go of a link the server broke; one it still holds may be broken.
-    const QSqlDatabase db = database();
-    if (!db.isOpen())
-        return true;
-    PGconn* link = postgresLink(db);
-    return link && PQstatus(link) == CONNECTION_BAD;
+    return m_open && m_target.engine == Engine::PostgreSQL && endedByServer();
 }
 
 bool Connection::endedByServer() const {
+    // Qt's driver lets go of a link the server broke; one it still holds may be broken.
     const QSqlDatabase db = database();
     if (!db.isOpen())
         return true;
@@ -369,7 +363,7 @@ void Connection::close() {
 void Connection::ensureOpen() {
     // A session the server ended while nothing of ours was under way (it restarted between
     // two actions) is opened again at once: nothing was lost, nothing need be said.
-    if (m_open && !m_inTransaction && m_target.engine == Engine::PostgreSQL && endedByServer()) {
+    if (!m_inTransaction && lost()) {
         dropLost();
         m_wasLost = false;
     }

@@ -125,6 +125,7 @@ private:
     bool m_wasLost = false;
 
     void dropLost();
-    // Whether the server has closed this idle PostgreSQL session; reads without waiting.
+    // Whether the server has closed this PostgreSQL session: Qt's driver let it go, or its
+    // link reads as broken once what the server sent is read (without waiting).
     bool endedByServer() const;
 };

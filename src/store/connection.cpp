@@ -58,26 +58,12 @@ int waitForLock(void*, int tries) {
     return 1;
 }
 
-void waitForLocksOften(const QSqlDatabase& db) {
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return;
-    if (sqlite3* s = *static_cast<sqlite3* const*>(handle.constData()))
-        sqlite3_busy_handler(s, &waitForLock, nullptr);
-}
-
 QString folderPath(const QString& text) {
     if (text == QLatin1String("~"))
         return QDir::homePath();
     if (text.startsWith(QLatin1String("~/")))
         return QDir::homePath() + text.mid(1);
     return text;
-}
-
-void addTextFunctions(const QSqlDatabase& db) {
-    const QVariant handle = db.driver()->handle();
-    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
-        addTextFunctions(*static_cast<sqlite3* const*>(handle.constData()));
 }
 
 } // namespace
@@ -171,6 +157,29 @@ QSqlDatabase Connection::database() const {
     return QSqlDatabase::database(m_name, false);
 }
 
+namespace {
+
+// The engine library's own handle that Qt's driver holds, when its type is named `type`
+// (the drivers name it after the library's struct); null otherwise.
+template <typename Handle>
+Handle* driverHandle(const QSqlDatabase& db, std::initializer_list<const char*> types) {
+    const QVariant handle = db.isValid() ? db.driver()->handle() : QVariant();
+    if (!handle.isValid())
+        return nullptr;
+    for (const char* type : types)
+        if (qstrcmp(handle.typeName(), type) == 0)
+            return *static_cast<Handle* const*>(handle.constData());
+    return nullptr;
+}
+
+} // namespace
+
+sqlite3* Connection::sqliteLink() const {
+    if (!m_open || m_target.engine != Engine::SQLite)
+        return nullptr;
+    return driverHandle<sqlite3>(database(), {"sqlite3*"});
+}
+
 void Connection::open() {
     close();
     if (m_server.isEmpty())
@@ -220,8 +229,10 @@ void Connection::open() {
 
 void Connection::prepareDatabase() {
     if (m_target.engine == Engine::SQLite) {
-        addTextFunctions(database());
-        waitForLocksOften(database());
+        if (sqlite3* link = sqliteLink()) {
+            addTextFunctions(link);
+            sqlite3_busy_handler(link, &waitForLock, nullptr);
+        }
         // The embedded file keeps a write-ahead log: a commit is one write and one flush of
         // the log instead of a journal written, flushed and removed around a flush of the
         // file, and readers never wait for a writer. The mode stays with the file; where it
@@ -242,19 +253,11 @@ void Connection::prepareDatabase() {
     installIfEmpty(*this);
 }
 
-namespace {
-
-// libpq's link of a PostgreSQL connection, as Qt's driver hands it out (its type is named
-// after libpq's struct).
-PGconn* postgresLink(const QSqlDatabase& db) {
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() ||
-        (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0))
+PGconn* Connection::postgresLink() const {
+    if (!m_open || m_target.engine != Engine::PostgreSQL)
         return nullptr;
-    return *static_cast<PGconn* const*>(handle.constData());
+    return driverHandle<PGconn>(database(), {"PGconn*", "pg_conn*"});
 }
-
-} // namespace
 
 bool Connection::lost() const {
     return m_open && m_target.engine == Engine::PostgreSQL && endedByServer();
@@ -265,7 +268,7 @@ bool Connection::endedByServer() const {
     const QSqlDatabase db = database();
     if (!db.isOpen())
         return true;
-    PGconn* link = postgresLink(db);
+    PGconn* link = postgresLink();
     if (!link)
         return false;
     // What the server sent while the session was idle (its farewell, the end of the link)

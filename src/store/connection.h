@@ -33,6 +33,8 @@ ConnectionTarget resolveServer(const QString& serverText);
 // each return to the login window, and opened again by the first dataset that needs it.
 // A new empty database gets the tables and the installation data on first opening.
 class Dataset;
+struct sqlite3;
+struct pg_conn;
 
 class Connection : public QObject {
     Q_OBJECT
@@ -63,6 +65,10 @@ public:
     Engine engine() const { return m_target.engine; }
     const ConnectionTarget& target() const { return m_target; }
     QSqlDatabase database() const;
+    // SQLite's own handle of an open embedded store; null for a server or when closed.
+    sqlite3* sqliteLink() const;
+    // libpq's link of an open PostgreSQL session; null for the embedded store or when closed.
+    pg_conn* postgresLink() const;
 
     // Writes: the first write of a user action begins its transaction (see ActionScope).
     void aboutToWrite();

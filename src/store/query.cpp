@@ -1,13 +1,13 @@
 #include "query.h"
 
 #include "connection.h"
+#include "rowreader.h"
 #include "statement.h"
 #include "storeerror.h"
 #include "values.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <algorithm>
 #include <numeric>
 
@@ -181,27 +181,23 @@ std::optional<ColumnType> Query::resultType(const QString& name) const {
 void Query::open() {
     close();
     connection()->ensureOpen();
-    QSqlQuery q = runStatement(*connection(), statementText(), boundParams());
-    const QSqlRecord record = q.record();
     QStringList names;
     QVector<std::optional<ColumnType>> columnTypes;
-    for (int i = 0; i < record.count(); ++i) {
-        const QString name = record.fieldName(i);
-        names.append(name);
-        columnTypes.append(resultType(name));
-    }
     QVector<Row> rows;
-    while (q.next()) {
-        Row row;
-        row.values.reserve(record.count() + m_computed.size());
-        for (int i = 0; i < record.count(); ++i)
-            row.values.append(fromStored(q.value(i), columnTypes[i]));
-        rows.append(std::move(row));
+    {
+        RowReader reader(*connection(), statementText(), boundParams());
+        names = reader.names();
+        for (const QString& name : names)
+            columnTypes.append(resultType(name));
+        const int count = int(names.size());
+        while (reader.next()) {
+            Row row;
+            row.values.reserve(count + m_computed.size());
+            for (int i = 0; i < count; ++i)
+                row.values.append(fromStored(reader.value(i), columnTypes[i]));
+            rows.append(std::move(row));
+        }
     }
-    if (q.lastError().isValid())
-        throw StoreError(engineMessage(q.lastError()));
-    // Keep no statement active: an unfinished read holds a lock on the embedded store.
-    q.finish();
     const qsizetype readColumns = names.size();
     for (const Computed& field : m_computed) {
         names.append(field.name);

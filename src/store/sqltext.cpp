@@ -240,3 +240,23 @@ PositionalSql toPositional(const QString& sql) {
     out.resultSources = resultSources(tokens);
     return out;
 }
+
+QString numberedParameters(const QString& positional) {
+    QString out;
+    out.reserve(positional.size() + 16);
+    QChar quote;
+    int count = 0;
+    for (const QChar c : positional) {
+        if (!quote.isNull()) {
+            if (c == quote) // a doubled quote closes and opens again
+                quote = QChar();
+        } else if (c == u'\'' || c == u'"') {
+            quote = c;
+        } else if (c == u'?') {
+            out += u'$' + QString::number(++count);
+            continue;
+        }
+        out += c;
+    }
+    return out;
+}

@@ -23,3 +23,7 @@ struct PositionalSql {
 };
 
 PositionalSql toPositional(const QString& sql);
+
+// A statement with "?" marks written with PostgreSQL's numbered marks: "$1", "$2", ... in
+// order. Quoted texts and names are left as they are.
+QString numberedParameters(const QString& positional);

@@ -19,6 +19,11 @@ void setStatementObserver(StatementObserver o) {
     observer() = std::move(o);
 }
 
+void reportStatement(const Connection& connection, const QString& sql, const QVariantList& bound) {
+    if (observer())
+        observer()(connection, sql, bound);
+}
+
 QSqlQuery runStatement(Connection& connection, const QString& sql, const QVariantList& params) {
     QSqlQuery q(connection.database());
     q.setForwardOnly(true);
@@ -37,7 +42,6 @@ QSqlQuery runStatement(Connection& connection, const QString& sql, const QVarian
         connection.statementFailed();
         throw StoreError(engineMessage(q.lastError()));
     }
-    if (observer())
-        observer()(connection, sql, bound);
+    reportStatement(connection, sql, bound);
     return q;
 }

@@ -18,3 +18,5 @@ QSqlQuery runStatement(Connection& connection, const QString& sql, const QVarian
 using StatementObserver = std::function<void(const Connection& connection, const QString& sql,
                                              const QVariantList& bound)>;
 void setStatementObserver(StatementObserver observer);
+// Tells the observer of a statement run successfully some other way than runStatement.
+void reportStatement(const Connection& connection, const QString& sql, const QVariantList& bound);

@@ -30,10 +30,9 @@ StoreCopy::StoreCopy(Connection& store, const QString& target)
     if (QFileInfo(target).canonicalFilePath() == source && !source.isEmpty())
         throw StoreError(
             QStringLiteral("La copia no puede escribirse sobre la base de datos misma"));
-    const QVariant handle = store.database().driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+    sqlite3* from = store.sqliteLink();
+    if (!from)
         throw StoreError(QStringLiteral("La base de datos incorporada no está abierta"));
-    sqlite3* from = *static_cast<sqlite3* const*>(handle.constData());
 
     QFile::remove(m_partial);
     if (sqlite3_open_v2(m_partial.toUtf8().constData(), &m_copy,

@@ -107,8 +107,10 @@ QVariant fromStored(const QVariant& raw, std::optional<ColumnType> type) {
     switch (*type) {
     case ColumnType::Text:
     case ColumnType::Memo:
-        return raw.toString();
+        return raw.typeId() == QMetaType::QString ? raw : QVariant(raw.toString());
     case ColumnType::Integer: {
+        if (raw.typeId() == QMetaType::LongLong)
+            return raw;
         bool ok = false;
         const qlonglong v = raw.toLongLong(&ok);
         if (!ok)

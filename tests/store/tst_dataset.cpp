@@ -3,10 +3,14 @@
 #include "fixture/storetest.h"
 #include "store/datasource.h"
 #include "store/query.h"
+#include "store/rowreader.h"
+#include "store/schema.h"
 #include "store/sqltext.h"
+#include "store/statement.h"
 #include "store/storeerror.h"
 #include "store/values.h"
 
+#include <QSqlRecord>
 #include <QTest>
 
 class TestDataset : public StoreTest {
@@ -338,6 +342,70 @@ private slots:
         // A grid shows each column's own value, the current row too.
         DataSource source(&q);
         QCOMPARE(source.data(source.index(0, 1)).toString(), QStringLiteral("A1"));
+    }
+
+    void theEnginesLibraryReadsWhatItsDriverReads() {
+        // Nulls, empty and repeated texts, letters beyond ASCII, times of day, amounts, real
+        // numbers and counts, each read by the engine's own library and by Qt's driver, come
+        // out the same once taken as their columns hold them; so do the rows bound values
+        // choose.
+        c->execDirect(QStringLiteral(
+            "insert into t_hito (cod_area, id_producto, gestion, cod_hito, hito_descr, "
+            "hito_fecfin, hito_feccre, ava_descri) values ('U1', 1, '2008', 1, 'Ñandú O''Brien', "
+            "'2008-03-05', '2008-03-05 08:15:30', ''), ('U1', 1, '2008', 2, 'Ñandú O''Brien', "
+            "null, null, 'x'), ('U1', 2, '2008', 3, 'otro', '2009-12-31', null, null)"));
+        c->execDirect(QStringLiteral("insert into t_distribucion (cod_area, id_producto, gestion, "
+                                     "correlativo, monto_total) values ('U1', 1, '2008', 1, "
+                                     "'922337203685477.5807'), ('U1', 1, '2008', 2, '-0.5')"));
+        const QList<std::pair<const char*, QVariantList>> statements{
+            {"select * from t_hito where cod_area = ? and id_producto <> ? order by cod_hito",
+             {QStringLiteral("u1"), 9}},
+            {"select cod_hito, hito_descr from t_hito where hito_descr like ? or cod_hito = ? "
+             "order by cod_hito",
+             {QStringLiteral("%O'B%"), QVariant()}},
+            {"select correlativo, monto_total from t_distribucion order by correlativo", {}},
+            {"select mun_extencion, mun_poblac, mun_nombre from t_muni order by mun_nombre, 1", {}},
+            {"select count(*) as n, max(hito_fecfin) as fin, min(hito_descr) as primero from "
+             "t_hito",
+             {}}};
+        for (const auto& [sql, params] : statements) {
+            const QString text = QString::fromLatin1(sql);
+            // Qt's driver reads a server's rows as they come: all of them before the next
+            // statement.
+            QStringList names;
+            QList<QVariantList> driverRows;
+            {
+                QSqlQuery driver = runStatement(*c, text, params);
+                for (int i = 0; i < driver.record().count(); ++i)
+                    names.append(driver.record().fieldName(i));
+                while (driver.next()) {
+                    driverRows.append(QVariantList());
+                    for (int i = 0; i < names.size(); ++i)
+                        driverRows.last().append(driver.value(i));
+                }
+            }
+            QVERIFY2(!driverRows.isEmpty(), sql);
+            RowReader reader(*c, text, params);
+            QCOMPARE(reader.names(), names);
+            for (const QVariantList& row : driverRows) {
+                QVERIFY2(reader.next(), sql);
+                for (int i = 0; i < names.size(); ++i) {
+                    const auto type = columnTypeByName(names[i]);
+                    const QVariant ours = fromStored(reader.value(i), type);
+                    const QVariant theirs = fromStored(row[i], type);
+                    QVERIFY2(ours.isNull() == theirs.isNull() &&
+                                 ours.toString() == theirs.toString(),
+                             qPrintable(QStringLiteral("%1, %2: %3 / %4")
+                                            .arg(QLatin1String(sql), names[i], ours.toString(),
+                                                 theirs.toString())));
+                }
+            }
+            QVERIFY2(!reader.next(), sql);
+        }
+        QCOMPARE(numberedParameters(QStringLiteral("select '?', \"a?\", ? from t where 'it''s ?' "
+                                                   "<> ? and b = ?")),
+                 QStringLiteral("select '?', \"a?\", $1 from t where 'it''s ?' <> $2 and b = $3"));
+        QVERIFY_THROWS_EXCEPTION(StoreError, RowReader(*c, QStringLiteral("select x from y"), {}));
     }
 
     void parametersAreSetAllAtOnce() {

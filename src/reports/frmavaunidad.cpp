@@ -49,22 +49,18 @@ QList<DBGrid::Column> columnas(Kind kind) {
 }
 
 // The report's columns, in the order of the grouping it stands for, from the units chosen
-// (`unit`: t_unidad, or the query that reads them with their direction and vice-ministry),
-// the dates as `date` reads them.
-QString reportColumns(const char* unit, const char* date = "%1") {
+// (`unit`: t_unidad, or the query that reads them with their direction and vice-ministry).
+QString reportColumns(const char* unit) {
     const QString u = QLatin1String(unit);
     const bool tables = u == QLatin1String("t_unidad");
-    const auto dated = [&](const char* column) {
-        return QString::fromLatin1(date).arg(QLatin1String(column));
-    };
     return QStringLiteral("avance.cod_area, avance.id_producto, avance.gestion, avance.hito_max "
                           "AS MáxDecod_hito, avance.por_max AS MáxDepor_avance, "
-                          "%4 AS MáxDefecha_avance, t_prodaccion.proy_descorta, %1.uni_sigla, "
-                          "%2.dir_sigla, %3.vicmin_sigla, %1.cod_vicemin, %2.cod_direc, "
-                          "%1.cod_unidad, %5 AS pro_fecini, %6 AS pro_fecfin, %1.tipo")
+                          "avance.fecha_max AS MáxDefecha_avance, t_prodaccion.proy_descorta, "
+                          "%1.uni_sigla, %2.dir_sigla, %3.vicmin_sigla, %1.cod_vicemin, "
+                          "%2.cod_direc, %1.cod_unidad, t_producto.pro_fecini AS pro_fecini, "
+                          "t_producto.pro_fecfin AS pro_fecfin, %1.tipo")
         .arg(u, tables ? QStringLiteral("t_direccion") : u,
-             tables ? QStringLiteral("t_vicemin") : u, dated("avance.fecha_max"),
-             dated("t_producto.pro_fecini"), dated("t_producto.pro_fecfin"));
+             tables ? QStringLiteral("t_vicemin") : u);
 }
 
 // Each unit with its direction and vice-ministry, and the levels chosen: a level at "Todos"
@@ -94,10 +90,7 @@ QString reportStatement() {
 // cannot tell how many rows a LIKE keeps, and would otherwise join the vice-ministries to
 // every product's row at the end. Each summary row's header and product are then found by
 // their keys as plain lower-case texts, through indexes the store keeps for it: citext
-// lower-cases both sides of every comparison of a look-up, several times the cost. Dates
-// come as the text the server sends for them (the connection's DateStyle is ISO), which the
-// store reads at fixed places: Qt's driver reads each through the local time, a fifth of
-// the report's time.
+// lower-cases both sides of every comparison of a look-up, several times the cost.
 QString reportStatementPostgres() {
     const auto same = [](const char* a, const char* b) {
         return plainKey(QString::fromLatin1(a)) + QStringLiteral(" = ") +
@@ -112,7 +105,7 @@ QString reportStatementPostgres() {
                           "(avance.gestion = org.uni_gestion) AND (%3) AND (%4) AND "
                           "(t_prodaccion.id_proyecto = avance.id_producto) AND (%5) AND (%6) AND "
                           "(t_producto.id_producto = avance.id_producto)")
-        .arg(reportColumns("org", "%1::text"), QLatin1String(organisation),
+        .arg(reportColumns("org"), QLatin1String(organisation),
              same("t_prodaccion.cod_unidad", "avance.cod_area"),
              same("t_prodaccion.uni_gestion", "avance.gestion"),
              same("t_producto.cod_area", "avance.cod_area"),

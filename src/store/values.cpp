@@ -227,7 +227,7 @@ QDateTime variantDateTime(const QVariant& value) {
         return naive(value.toDate());
     case QMetaType::QDateTime: {
         const QDateTime dt = value.toDateTime();
-        return naive(dt.date(), dt.time());
+        return dt.timeSpec() == Qt::UTC ? dt : naive(dt.date(), dt.time());
     }
     default:
         return dateTimeFromText(value.toString());

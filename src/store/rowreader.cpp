@@ -106,23 +106,31 @@ RowReader::RowReader(Connection& connection, const QString& sql, const QVariantL
 
 void RowReader::runEmbedded(sqlite3* link, const QString& sql, const QVariantList& bound) {
     const QByteArray text = sql.toUtf8();
-    int result =
-        sqlite3_prepare_v2(link, text.constData(), int(text.size()), &m_statement, nullptr);
-    if (result == SQLITE_OK && sqlite3_bind_parameter_count(m_statement) != bound.size())
-        result = SQLITE_RANGE;
-    if (result == SQLITE_OK)
+    const char* rest = nullptr;
+    int result = sqlite3_prepare_v2(link, text.constData(), int(text.size()), &m_statement, &rest);
+    QString failure;
+    // One statement at a time, as Qt's driver runs them; nothing but spaces may follow it.
+    if (result == SQLITE_OK &&
+        (!m_statement || !QByteArrayView(rest, text.constEnd() - rest).trimmed().isEmpty()))
+        failure = QStringLiteral("Se esperaba una sola instrucción: %1").arg(sql);
+    else if (result == SQLITE_OK && sqlite3_bind_parameter_count(m_statement) != bound.size())
+        failure = QStringLiteral("La instrucción lleva %1 parámetros, no %2")
+                      .arg(sqlite3_bind_parameter_count(m_statement))
+                      .arg(bound.size());
+    if (failure.isEmpty() && result == SQLITE_OK)
         result = bindAll(m_statement, bound);
-    if (result == SQLITE_OK) {
+    if (failure.isEmpty() && result == SQLITE_OK) {
         result = sqlite3_step(m_statement);
         m_pending = result == SQLITE_ROW;
         m_done = result == SQLITE_DONE;
     }
     if (!m_pending && !m_done) {
-        const QString message = QString::fromUtf8(sqlite3_errmsg(link));
+        if (failure.isEmpty())
+            failure = QString::fromUtf8(sqlite3_errmsg(link));
         sqlite3_finalize(m_statement);
         m_statement = nullptr;
         m_connection.statementFailed();
-        throw StoreError(message);
+        throw StoreError(failure);
     }
     // Named as Qt's driver names them: without the quotes of a quoted name.
     for (int i = 0; i < sqlite3_column_count(m_statement); ++i)

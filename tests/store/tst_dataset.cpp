@@ -405,7 +405,9 @@ private slots:
         QCOMPARE(numberedParameters(QStringLiteral("select '?', \"a?\", ? from t where 'it''s ?' "
                                                    "<> ? and b = ?")),
                  QStringLiteral("select '?', \"a?\", $1 from t where 'it''s ?' <> $2 and b = $3"));
-        QVERIFY_THROWS_EXCEPTION(StoreError, RowReader(*c, QStringLiteral("select x from y"), {}));
+        for (const char* wrong : {"select x from y", "select 1; delete from t_mes", "select ?"})
+            QVERIFY_THROWS_EXCEPTION(StoreError, RowReader(*c, QString::fromLatin1(wrong), {}));
+        QCOMPARE(count(QStringLiteral("t_mes")), qint64(12));
     }
 
     void parametersAreSetAllAtOnce() {

@@ -363,6 +363,8 @@ private slots:
             {"select cod_hito, hito_descr from t_hito where hito_descr like ? or cod_hito = ? "
              "order by cod_hito",
              {QStringLiteral("%O'B%"), QVariant()}},
+            {"select cod_hito from t_hito where cod_hito <= ? and ? order by cod_hito",
+             {2.0, true}},
             {"select correlativo, monto_total from t_distribucion order by correlativo", {}},
             {"select mun_extencion, mun_poblac, mun_nombre from t_muni order by mun_nombre, 1", {}},
             {"select count(*) as n, max(hito_fecfin) as fin, min(hito_descr) as primero from "

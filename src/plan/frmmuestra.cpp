@@ -16,14 +16,11 @@
 #include "ui/dblookup.h"
 #include "ui/headerboxes.h"
 
-#include <QEvent>
-#include <QFormLayout>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace {
 
@@ -98,16 +95,16 @@ TFRMmuestra::TFRMmuestra(QWidget* parent)
         readOnly(make<DBEdit>(QStringLiteral("DBEprograma")), module->DSOqunidad, "cod_programa");
     caption(LBLprograma, DBEprograma);
     auto* unit = new QGridLayout;
-    unit->addWidget(LBLvicemin, 0, 0);
-    unit->addWidget(DBLvicemin, 0, 1, 1, 2);
-    unit->addWidget(DBEdit2, 0, 1, 1, 2);
-    unit->addWidget(LBLdirecc, 1, 0);
-    unit->addWidget(DBLdirecc, 1, 1, 1, 2);
-    unit->addWidget(DBEdit3, 1, 1, 1, 2);
-    unit->addWidget(LBLunidad, 2, 0);
-    unit->addWidget(DBLunidad, 2, 1);
+    int line = 0;
+    for (auto [label, list, box] :
+         {std::tuple<QLabel*, QWidget*, DBEdit*>{LBLvicemin, DBLvicemin, DBEdit2},
+          {LBLdirecc, DBLdirecc, DBEdit3},
+          {LBLunidad, DBLunidad, DBEdit4}}) {
+        unit->addWidget(label, line, 0);
+        unit->addWidget(list, line, 1, 1, list == DBLunidad ? 1 : 2);
+        unit->addWidget(box, line++, 1, 1, 2);
+    }
     unit->addWidget(EDIunidad, 2, 2);
-    unit->addWidget(DBEdit4, 2, 1, 1, 2);
     unit->addWidget(LBLprograma, 3, 0);
     unit->addWidget(DBEprograma, 3, 1);
     unit->setColumnStretch(1, 1);
@@ -119,10 +116,8 @@ TFRMmuestra::TFRMmuestra(QWidget* parent)
     DBGmuestra->setColumns({{QStringLiteral("proy_descorta"), QStringLiteral("Producto")}});
     DBGmuestra->horizontalHeader()->setStretchLastSection(true);
 
-    // A memo passes the focus on with Tab, so that the boxes are typed in one after another.
     auto memo = [this](const char* name, DataSource* source, const char* field) {
         auto* m = make<DBMemo>(QString::fromLatin1(name));
-        m->setTabChangesFocus(true);
         m->setDataSource(source, QString::fromLatin1(field));
         return m;
     };
@@ -201,9 +196,10 @@ TFRMmuestra::TFRMmuestra(QWidget* parent)
     handle(DBLvicemin, &DBLookupComboBox::picked, &TFRMmuestra::DBLviceminClick);
     handle(DBLdirecc, &DBLookupComboBox::picked, &TFRMmuestra::DBLdireccClick);
     handle(DBLunidad, &DBLookupComboBox::picked, &TFRMmuestra::DBLunidadClick);
-    handle(DBGmuestra, &QAbstractItemView::clicked, &TFRMmuestra::DBGmuestraCellClick);
-    handle(DBGmuestra, &DBGrid::keyDown, &TFRMmuestra::DBGmuestraKeyDown);
-    handle(DBGmuestra, &DBGrid::keyUp, &TFRMmuestra::DBGmuestraKeyUp);
+    // A click on the grid or a move by the keys selects the row.
+    handle(DBGmuestra, &QAbstractItemView::clicked, &TFRMmuestra::seleccion);
+    handle(DBGmuestra, &DBGrid::keyDown, &TFRMmuestra::seleccion);
+    handle(DBGmuestra, &DBGrid::keyUp, &TFRMmuestra::seleccion);
     handle(BTNmuestra, &QPushButton::clicked, &TFRMmuestra::BTNmuestraClick);
     handle(BTNmetas, &QPushButton::clicked, &TFRMmuestra::BTNmetasClick);
     handle(BTNppto, &QPushButton::clicked, &TFRMmuestra::BTNpptoClick);
@@ -225,15 +221,12 @@ void TFRMmuestra::titulos() {
     LBLvicemin->setText(ex ? QStringLiteral("Entidad desconcentrada")
                            : QStringLiteral("Viceministerio"));
     LBLdirecc->setText(ex ? QStringLiteral("Componente") : QStringLiteral("Direccion"));
-    LBLunidad->setText(QStringLiteral("Unidad"));
     DBGmuestra->setColumns(
         {{QStringLiteral("proy_descorta"),
           ex ? QStringLiteral("Acción Terrirorial") : QStringLiteral("Producto")}});
     const QString item = ex ? QStringLiteral("Acción territorial") : QStringLiteral("Producto");
     LBLnomprod->setText(item);
     LBLnomprod1->setText(item);
-    LBLnomact->setText(QStringLiteral("Actividades"));
-    LBLnomact1->setText(QStringLiteral("Actividades"));
     LBLnomindi->setText(ex ? QStringLiteral("Indicadores ") : QStringLiteral("Indicadores"));
     LBLnomindi1->setText(ex ? QStringLiteral("Indicadores") : QStringLiteral("Indicadores "));
     for (const auto& [label, box] :
@@ -369,18 +362,6 @@ void TFRMmuestra::seleccion() {
                                                session().year()}) == 0);
 }
 
-void TFRMmuestra::DBGmuestraCellClick() {
-    seleccion();
-}
-
-void TFRMmuestra::DBGmuestraKeyDown() {
-    seleccion();
-}
-
-void TFRMmuestra::DBGmuestraKeyUp() {
-    seleccion();
-}
-
 HeaderTexts TFRMmuestra::selectedHeader() const {
     return {LBLnomvic->text(), LBLnomdir->text(), LBLnomuni->text(),
             Qprodacc->text(QStringLiteral("proy_descorta")),
@@ -406,12 +387,7 @@ void TFRMmuestra::BTNmuestraClick() {
     w->Label4->setText(QStringLiteral("Producto"));
     w->LBLproducto->setText(QStringLiteral("Indicadores"));
     showHeader(w, selectedHeader());
-    w->abre_metas();
-    // The sheet opens for reading.
-    w->BTNmodifi->setVisible(true);
-    w->BTNgramet->setVisible(false);
-    for (QPushButton* b : {w->BTNmodifi, w->BTNgramet, w->BTNcancela, w->BTNelimina, w->BTNagrega})
-        b->setEnabled(false);
+    w->showGoals(false);
     open(w);
 }
 
@@ -462,9 +438,6 @@ void TFRMmuestra::BTNmetasClick() {
         return;
     }
     mn->BTNagrega->setEnabled(true);
-    mn->BTNcancela->setEnabled(false);
-    mn->BTNrespon->setEnabled(false);
-    mn->BTNsector->setEnabled(false);
     open(mn);
 }
 
@@ -483,14 +456,7 @@ void TFRMmuestra::BTNagreprodClick() {
     for (QPushButton* b : {BTNmetas, BTNmuestra, BTNmodifi})
         b->setEnabled(false);
     BTNsalir->setEnabled(true);
-    // The new row goes among the unit's headers of the year.
-    Table* headers = dtm()->ADOTprodacc;
-    headers->close();
-    headers->setFilter(Filter::equals(QStringLiteral("cod_unidad"), LBLcodigo->text())
-                           .andEquals(QStringLiteral("uni_gestion"), session().year()));
-    headers->setFiltered(true);
-    headers->open();
-    headers->append();
+    ProductHeaders::beginNew(dtm()->ADOTprodacc, LBLcodigo->text(), session().year());
     BTNagreprod->setEnabled(false);
     BTNagreprod->setVisible(false);
     BTNgrabaprod->setVisible(true);

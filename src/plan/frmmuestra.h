@@ -97,9 +97,6 @@ public:
     void DBLviceminClick();
     void DBLdireccClick();
     void DBLunidadClick();
-    void DBGmuestraCellClick();
-    void DBGmuestraKeyDown();
-    void DBGmuestraKeyUp();
     void BTNmuestraClick();
     void BTNmetasClick();
     void BTNpptoClick();

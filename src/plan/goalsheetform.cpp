@@ -252,6 +252,17 @@ void GoalSheetForm::abre_metas() {
     DBGrid2->setFocus();
 }
 
+void GoalSheetForm::showGoals(bool changeable) {
+    abre_metas();
+    BTNmodifi->setVisible(true);
+    BTNmodifi->setEnabled(changeable);
+    BTNgramet->setVisible(false);
+    BTNgramet->setEnabled(false);
+    if (!changeable)
+        for (QPushButton* b : {BTNcancela, BTNelimina, BTNagrega})
+            b->setEnabled(false);
+}
+
 void GoalSheetForm::muestra_metas() {
     m_editando = false;
     for (DatePicker* p : {DTMdesde, DTMhasta, DTMinicio, DTMfinal})

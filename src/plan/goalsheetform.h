@@ -34,6 +34,10 @@ public:
     // Loads the goal list and the earliest goal start and latest goal end for LBLcodigo,
     // LBLproy and the session year.
     void abre_metas();
+    // Loads the goals (abre_metas) and shows them for reading: "Modificar metas" in place of
+    // "Grabar metas", usable only when `changeable`; otherwise no button that changes a goal
+    // is.
+    void showGoals(bool changeable);
 
     QLabel* LBLtitulo;
     QLabel* LBLcodigo;

@@ -68,6 +68,15 @@ qint64 ProductHeaders::newNumber(const QString& unit, const QString& year) {
                        holders);
 }
 
+void ProductHeaders::beginNew(Table* headers, const QString& unit, const QString& year) {
+    headers->close();
+    headers->setFilter(Filter::equals(QStringLiteral("cod_unidad"), unit)
+                           .andEquals(QStringLiteral("uni_gestion"), year));
+    headers->setFiltered(true);
+    headers->open();
+    headers->append();
+}
+
 qint64 ProductHeaders::add(Table* headers, const QString& unit, const QString& year,
                            const Texts& texts) {
     if (headers->state() != Table::State::Insert) {

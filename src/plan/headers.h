@@ -35,6 +35,9 @@ public:
         QString ok;
         bool operator==(const Texts&) const = default;
     };
+    // "Agregar registro": `headers` shows the unit's headers of the year, with a new row
+    // being typed at its end.
+    static void beginNew(Table* headers, const QString& unit, const QString& year);
     // "Grabar registro": writes the new header, appended to `headers` (the row being typed,
     // or a new one), with the next number of the unit and year, active ("S") whatever
     // `texts.ok` holds. Returns its number.

@@ -98,7 +98,6 @@ TFRMhistorial::TFRMhistorial(QWidget* parent)
         auto* m = make<DBMemo>(QString::fromLatin1(name));
         m->setDataSource(DSOhistorial, QString::fromLatin1(field));
         m->setReadOnly(true);
-        m->setTabChangesFocus(true);
         m->setMaximumHeight(fontMetrics().lineSpacing() * 5);
         return m;
     };
@@ -297,16 +296,8 @@ void TFRMhistorial::Label2Click() {
     w->LBLcodigo->setText(LBLcodigo->text());
     w->LBLproy->setText(LBLprod->text());
     showHeader(w, historyHeader());
-    w->abre_metas();
-    w->BTNmodifi->setVisible(true);
-    w->BTNmodifi->setEnabled(true);
-    w->BTNgramet->setVisible(false);
-    w->BTNgramet->setEnabled(false);
-    if (tipo == QLatin1String("MN")) {
-        // The ministry's sheet opens for reading only.
-        for (QPushButton* b : {w->BTNmodifi, w->BTNcancela, w->BTNelimina, w->BTNagrega})
-            b->setEnabled(false);
-    }
+    // The ministry's sheet opens for reading only.
+    w->showGoals(tipo != QLatin1String("MN"));
     open(w);
 }
 

@@ -124,11 +124,7 @@ void TFRMvermas::BitBtn2Click() {
     w->EDIunidad->setText(campo(unidad, "uni_nombre"));
     w->EDIproyecto->setText(campo(Qproaccion, ex ? "proy_descripcion" : "proy_descorta"));
     w->MEMresultado->setPlainText(campo(Qproaccion, "proy_resultado"));
-    w->abre_metas();
-    w->BTNmodifi->setVisible(true);
-    w->BTNmodifi->setEnabled(true);
-    w->BTNgramet->setVisible(false);
-    w->BTNgramet->setEnabled(false);
+    w->showGoals(true);
     open(w);
 }
 
